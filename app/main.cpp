@@ -1,0 +1,6 @@
+#include "app/Program.h"
+
+// The command line is ignored: the game has no options.
+int main(int, char**) {
+    return RunProgram();
+}

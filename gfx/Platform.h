@@ -1,0 +1,29 @@
+#pragma once
+
+#include <SDL.h>
+
+// The clock, delays, the event queue and the keyboard state reach the game
+// only through here. By default they are SDL's own; tests and the simulator
+// install a backend that runs on virtual time and feeds its own input.
+class PlatformBackend {
+public:
+    virtual ~PlatformBackend() = default;
+    virtual Uint32 GetTicks() = 0;
+    virtual void Delay(Uint32 ms) = 0;
+    virtual int PollEvent(SDL_Event* event) = 0;
+    virtual Uint8* GetKeyState() = 0;
+};
+
+namespace Platform {
+
+Uint32 GetTicks();
+void Delay(Uint32 ms);
+int PollEvent(SDL_Event* event);
+// SDL's key-state array, one byte per key code, 1 while the key is down.
+Uint8* GetKeyState();
+
+// Installs a backend, which stays owned by the caller; null restores SDL.
+void SetBackend(PlatformBackend* backend);
+PlatformBackend* Backend();
+
+}  // namespace Platform

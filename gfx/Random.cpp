@@ -1,0 +1,7 @@
+#include "gfx/Random.h"
+
+#include <cstdlib>
+
+int RandomBelow(int n) {
+    return std::rand() % n;
+}
