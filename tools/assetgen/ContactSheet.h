@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Canvas.h"
+
+// Lays every sprite out on one picture, over a checkerboard that shows which
+// pixels are keyed out, each with its file name below it. Long strips are cut
+// into rows of whole cells.
+bool WriteContactSheet(const std::string& path,
+                       const std::vector<std::pair<std::string, Canvas>>& sprites);

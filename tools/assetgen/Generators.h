@@ -1,0 +1,25 @@
+#pragma once
+// One painter or composer per family of assets; each writes its files
+// through the asset writer.
+
+class AssetWriter;
+
+void DrawFont(AssetWriter& writer);
+void DrawTitleScreens(AssetWriter& writer);
+void DrawEndScreens(AssetWriter& writer);
+void DrawHud(AssetWriter& writer);
+void DrawSkyScenery(AssetWriter& writer);
+void DrawIndustryScenery(AssetWriter& writer);
+void DrawLavaScenery(AssetWriter& writer);
+void DrawIceScenery(AssetWriter& writer);
+void DrawHeroSprites(AssetWriter& writer);
+void DrawShotSprites(AssetWriter& writer);
+void DrawExplosionStrips(AssetWriter& writer);
+void DrawSmallEnemies(AssetWriter& writer);
+void DrawPlaneEnemies(AssetWriter& writer);
+void DrawRadioZonde(AssetWriter& writer);
+void DrawMetroid(AssetWriter& writer);
+void DrawFee(AssetWriter& writer);
+void DrawXantum(AssetWriter& writer);
+void ComposeSoundEffects(AssetWriter& writer);
+void ComposeMusic(AssetWriter& writer);
