@@ -1,5 +1,14 @@
 #include "app/Game.h"
 
+#include "app/PlayThrough.h"
+#include "gfx/Platform.h"
+
 Game::Game(SDL_Surface* screen, int framePeriodMs) : screen(screen), framePeriodMs(framePeriodMs) {}
 
-void Game::Run() {}
+void Game::Run() {
+    {
+        PlayThrough play(screen, framePeriodMs, observer);
+        play.ShowEndScreens(play.Play());
+    }
+    Platform::Delay(1000);
+}

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+class PlayObserver;
+
 // Runs whole play-throughs; everything a play-through needs lives only
 // inside one call of Run.
 class Game {
@@ -10,7 +12,11 @@ public:
 
     void Run();
 
+    // Lets the simulator watch the play-throughs (not owned; may be null).
+    void SetObserver(PlayObserver* newObserver) { observer = newObserver; }
+
 private:
     SDL_Surface* screen;  // borrowed
     int framePeriodMs;
+    PlayObserver* observer = nullptr;
 };

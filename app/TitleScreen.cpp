@@ -1,6 +1,7 @@
 #include "app/TitleScreen.h"
 
 #include "app/FramePacer.h"
+#include "app/Joystick.h"
 #include "gfx/Platform.h"
 
 TitleScreen::TitleScreen(SDL_Surface* screen, int framePeriodMs)
@@ -9,6 +10,9 @@ TitleScreen::TitleScreen(SDL_Surface* screen, int framePeriodMs)
       titleImage(LoadOpaqueImage("./Images/Panorama/Titre.png")) {}
 
 bool TitleScreen::Run() {
+    // Open while the title shows, so a player with only a stick can start;
+    // closed again before the play-through opens its own.
+    Joystick joystick;
     FramePacer pacer(Platform::GetTicks(), static_cast<Uint32>(framePeriodMs));
     bool quit = false;
     // RETURN and joystick buttons count only from the second frame on, so a

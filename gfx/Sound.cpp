@@ -13,6 +13,10 @@ ChunkPtr LoadSound(const char* path) {
     return ChunkPtr(Mix_LoadWAV_RW(stream, 1));
 }
 
+MusicPtr LoadMusic(const char* path) {
+    return MusicPtr(Mix_LoadMUS(path));
+}
+
 void PlaySound(int channel, Mix_Chunk* chunk) {
     if (!chunk) {
         return;

@@ -23,6 +23,14 @@ using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
 
 ChunkPtr LoadSound(const char* path);
 
+struct MusicDeleter {
+    void operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
+};
+// A music track; null when missing or without audio, and then silent.
+using MusicPtr = std::unique_ptr<Mix_Music, MusicDeleter>;
+
+MusicPtr LoadMusic(const char* path);
+
 // Plays a sound once, to its end, on the given channel; a null chunk plays
 // nothing.
 void PlaySound(int channel, Mix_Chunk* chunk);

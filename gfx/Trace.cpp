@@ -5,7 +5,8 @@
 
 namespace {
 TraceSink* sink = nullptr;
-}
+int subject = -1;
+}  // namespace
 
 namespace Trace {
 
@@ -15,6 +16,13 @@ void SetSink(TraceSink* newSink) {
 
 bool Enabled() {
     return sink != nullptr;
+}
+
+void SetSubject(int slot) {
+    subject = slot;
+}
+int Subject() {
+    return subject;
 }
 
 void Emit(const char* format, ...) {

@@ -16,6 +16,11 @@ void SetSink(TraceSink* sink);
 bool Enabled();
 void Emit(const char* format, ...);
 
+// The enemy slot the Game is working on, so that an enemy's own lines can
+// say which one they are about.
+void SetSubject(int slot);
+int Subject();
+
 }  // namespace Trace
 
 // Formats only when somebody listens, so a trace line costs one test in the

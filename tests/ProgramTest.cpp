@@ -25,17 +25,23 @@ std::string ReadFile(const std::string& path) {
 TEST(Program, RunsFromTitleToPlayAndBackAndQuitsWithZero) {
     VirtualPlatform clock(0);
     clock.Install();
-    int emptyPolls = 0;
+    int titleFrames = 0;
+    int escapes = 0;
+    Uint32 lastEscape = 1;
     clock.OnEmptyQueue([&] {
-        // Second frame of the first title screen: start; later: quit.
-        if (++emptyPolls == 2) {
+        // Second frame of the first title screen: start. From then on one
+        // ESC a frame: it leaves the play-through from its second frame on,
+        // then the title screen quits the program.
+        if (++titleFrames == 2) {
             clock.PushKeyDown(SDLK_RETURN);
-        } else if (emptyPolls == 40) {
+        } else if (titleFrames > 2 && clock.Now() != lastEscape) {
+            lastEscape = clock.Now();
             clock.PushKeyDown(SDLK_ESCAPE);
+            ++escapes;
         }
     });
     EXPECT_EQ(RunProgram(), 0);
-    EXPECT_GE(emptyPolls, 40);
+    EXPECT_EQ(escapes, 3);
 }
 
 TEST(Program, WithoutAnAudioDeviceItWarnsAndRunsSilently) {

@@ -15,6 +15,9 @@ void VirtualPlatform::Install() {
 
 void VirtualPlatform::Delay(Uint32 ms) {
     now += ms;
+    if (onDelay) {
+        onDelay(ms);
+    }
 }
 
 int VirtualPlatform::PollEvent(SDL_Event* event) {

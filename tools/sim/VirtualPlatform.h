@@ -36,11 +36,14 @@ public:
     // Called whenever the game finds the queue empty, so a driver can answer
     // a screen that waits for a key.
     void OnEmptyQueue(std::function<void()> callback) { onEmptyQueue = std::move(callback); }
+    // Called with every delay the game asks for, once the clock has moved.
+    void OnDelay(std::function<void(Uint32)> callback) { onDelay = std::move(callback); }
 
 private:
     Uint32 now;
     std::deque<SDL_Event> events;
     Uint8 keys[SDLK_LAST] = {};
     std::function<void()> onEmptyQueue;
+    std::function<void(Uint32)> onDelay;
     bool installed = false;
 };

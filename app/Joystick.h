@@ -1,0 +1,38 @@
+#pragma once
+
+#include <SDL.h>
+
+// What the stick and its fire button say this frame, one flag each, 0 or 1.
+struct JoystickState {
+    Uint8 up;
+    Uint8 down;
+    Uint8 left;
+    Uint8 right;
+    Uint8 fire;
+};
+
+// Joystick 0, if there is one. Opening it also turns joystick events on, so
+// that its buttons reach the event queue and polling refreshes its state.
+class Joystick {
+public:
+    Joystick();
+    ~Joystick();
+    Joystick(const Joystick&) = delete;
+    Joystick& operator=(const Joystick&) = delete;
+
+    // Refreshes and returns the one record of the program. A missing stick,
+    // or one with fewer than 4 buttons, is never read.
+    JoystickState* Read();
+
+    // Past the dead zone of -3200 to 3200, inclusive.
+    static constexpr int DeadZone = 3200;
+
+    // Turns the two axes and button 0 into the record's five flags.
+    static void Interpret(int horizontal, int vertical, bool fire, JoystickState* state);
+
+private:
+    bool IsUsable() const { return device != nullptr && buttonCount >= 4; }
+
+    SDL_Joystick* device = nullptr;
+    int buttonCount = 0;
+};

@@ -1,0 +1,100 @@
+#include "app/EnemySchedule.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "app/PlayThrough.h"
+#include "enemies/EnemyBank.h"
+#include "tests/TestScreen.h"
+#include "tools/sim/VirtualPlatform.h"
+
+namespace {
+
+struct ScheduledKind {
+    const char* name;
+    int width;
+    int height;
+    int score;
+    int drawsAfterPosition;  // numbers each constructor draws of its own
+};
+
+const ScheduledKind Kinds[] = {
+    {"Piaf", 32, 9, 1, 2},      {"AirBlade", 158, 94, 5, 2},   {"DarkAvionDuo", 92, 124, 25, 3},
+    {"Missile", 29, 162, 1, 2}, {"DarkMetroid", 32, 29, 2, 3},
+};
+
+const ScheduledKind* KindNamed(const char* name) {
+    for (const ScheduledKind& kind : Kinds) {
+        if (std::strcmp(kind.name, name) == 0) {
+            return &kind;
+        }
+    }
+    return nullptr;
+}
+
+struct Enemies {
+    std::vector<Enemy*> slots = std::vector<Enemy*>(EnemySlotCount, nullptr);
+    ~Enemies() {
+        for (Enemy* enemy : slots) {
+            delete enemy;
+        }
+    }
+};
+
+}  // namespace
+
+TEST(EnemySchedule, RegularEnemiesEnterOnTimeAtTheirDrawnPositions) {
+    TestScreen display;
+    VirtualPlatform clock(0);
+    clock.Install();
+    EnemyBank bank;
+    Enemies enemies;
+    std::srand(1);  // replayed below, draw for draw
+    const Uint32 base = 50000;
+    FillEnemySlots(enemies.slots.data(), display.screen, &bank, base);
+
+    std::srand(1);
+    int regular = 0;
+    int points = 0;
+    for (int slot = 0; slot < EnemySlotCount; ++slot) {
+        const ScheduledKind* kind = KindNamed(ScheduledKindName(slot));
+        if (!kind) {
+            continue;  // a boss's slot
+        }
+        ASSERT_NE(enemies.slots[slot], nullptr) << slot;
+        ++regular;
+        // The x of each enemy comes from the draw just before it is made,
+        // after every number the enemies before it drew for themselves.
+        const int expectedX = 138 + std::rand() % (364 - kind->width);
+        for (int draw = 0; draw < kind->drawsAfterPosition; ++draw) {
+            std::rand();
+        }
+        const Enemy& enemy = *enemies.slots[slot];
+        const Rect r = enemy.GetRect();
+        EXPECT_EQ(r.x, expectedX) << slot;
+        EXPECT_EQ(r.y, 1 - kind->height) << slot;  // bottom row on the top row
+        EXPECT_EQ(r.w, kind->width);
+        EXPECT_EQ(r.h, kind->height);
+        points += enemy.GetScore();
+        EXPECT_EQ(enemy.GetScore(), kind->score);
+    }
+    EXPECT_EQ(regular, 498);
+    EXPECT_EQ(points, 65 + 50 + 600 + 25 + 748);
+
+    // Appear times, from base: a Piaf every 250 ms from 250, an AirBlade
+    // every 1500 ms from 19250, and so on to the last DarkMetroid.
+    const struct {
+        int slot;
+        int at;
+    } times[] = {{0, 250},    {64, 16250},  {65, 19250},  {74, 32750},   {76, 60750},
+                 {99, 83750}, {100, 86250}, {124, 98250}, {126, 137450}, {499, 174750}};
+    for (const auto& t : times) {
+        EXPECT_EQ(enemies.slots[t.slot]->GetAppearTime(), static_cast<int>(base) + t.at) << t.slot;
+        EXPECT_FALSE(enemies.slots[t.slot]->HasAppeared(base + t.at - 1));
+        EXPECT_TRUE(enemies.slots[t.slot]->HasAppeared(base + t.at));
+    }
+}

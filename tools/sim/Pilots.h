@@ -1,0 +1,10 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "tools/sim/Simulation.h"
+
+// The built-in pilots: "idle" touches nothing; "fire" holds fire and sweeps
+// the ship from side to side along the bottom. Null for an unknown name.
+std::shared_ptr<Pilot> MakePilot(const std::string& name);
