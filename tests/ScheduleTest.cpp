@@ -98,3 +98,45 @@ TEST(EnemySchedule, RegularEnemiesEnterOnTimeAtTheirDrawnPositions) {
         EXPECT_TRUE(enemies.slots[t.slot]->HasAppeared(base + t.at));
     }
 }
+
+TEST(EnemySchedule, BossesWaitAtTheEdgesOfThePlayfieldAndXantumHoldsTheLastSlot) {
+    TestScreen display;
+    VirtualPlatform clock(0);
+    clock.Install();
+    EnemyBank bank;
+    Enemies enemies;
+    const Uint32 base = 7000;
+    FillEnemySlots(enemies.slots.data(), display.screen, &bank, base);
+    const struct {
+        int slot;
+        const char* name;
+        Rect place;
+        int halfWidth;
+        int halfHeight;
+        int appearsAt;
+    } bosses[] = {
+        {75, "RadioZonde", {502, -30, 314, 344}, 47, 34, 36750},
+        {125, "Metroid", {56, 120, 82, 89}, 30, 30, 102250},
+        {500, "Fee", {298, -73, 45, 74}, 20, 20, 178750},
+        {501, "Xantum", {502, 0, 225, 239}, 80, 80, 227000},
+    };
+    int points = 0;
+    for (const Enemy* enemy : enemies.slots) {
+        ASSERT_NE(enemy, nullptr);
+        points += enemy->GetScore();
+    }
+    EXPECT_EQ(points, 5988);
+    for (const auto& boss : bosses) {
+        EXPECT_STREQ(ScheduledKindName(boss.slot), boss.name);
+        const Enemy& enemy = *enemies.slots[boss.slot];
+        const Rect r = enemy.GetRect();
+        EXPECT_EQ(r.x, boss.place.x) << boss.name;
+        EXPECT_EQ(r.y, boss.place.y) << boss.name;
+        EXPECT_EQ(r.w, boss.place.w) << boss.name;
+        EXPECT_EQ(r.h, boss.place.h) << boss.name;
+        EXPECT_EQ(enemy.GetHalfWidth(), boss.halfWidth);
+        EXPECT_EQ(enemy.GetHalfHeight(), boss.halfHeight);
+        EXPECT_EQ(enemy.GetAppearTime(), static_cast<int>(base) + boss.appearsAt);
+    }
+    EXPECT_EQ(FinalBossSlot, 501);
+}
