@@ -1,5 +1,7 @@
 #include "app/Joystick.h"
 
+#include "gfx/Platform.h"
+
 namespace {
 // The one record of the whole program; it outlives every Joystick.
 JoystickState joystickState = {0, 0, 0, 0, 0};
@@ -27,11 +29,11 @@ Joystick::~Joystick() {
 }
 
 JoystickState* Joystick::Read() {
-    if (!IsUsable()) {
-        return &joystickState;
+    if (IsUsable()) {
+        Interpret(SDL_JoystickGetAxis(device, 0), SDL_JoystickGetAxis(device, 1),
+                  SDL_JoystickGetButton(device, 0) != 0, &joystickState);
     }
-    Interpret(SDL_JoystickGetAxis(device, 0), SDL_JoystickGetAxis(device, 1),
-              SDL_JoystickGetButton(device, 0) != 0, &joystickState);
+    Platform::PassJoystick(&joystickState);
     return &joystickState;
 }
 

@@ -29,6 +29,9 @@ int PollEvent(SDL_Event* event) {
 Uint8* GetKeyState() {
     return current->GetKeyState();
 }
+void PassJoystick(JoystickState* state) {
+    current->PassJoystick(state);
+}
 
 void SetBackend(PlatformBackend* backend) {
     current = backend ? backend : &sdlBackend;

@@ -15,6 +15,8 @@
 #include "gfx/Playfield.h"
 #include "hero/Hero.h"
 #include "tools/sim/Screenshot.h"
+#include "tools/sim/VirtualPlatform.h"
+#include "tools/sim/WindowPlatform.h"
 
 double WallSeconds() {
     using Clock = std::chrono::steady_clock;
@@ -40,32 +42,68 @@ SDLKey KeyFromName(const std::string& name) {
     return SDLK_UNKNOWN;
 }
 
-Simulation::Simulation(SimOptions options) : options(std::move(options)), platform(0) {}
+Simulation::Simulation(SimOptions options) : options(std::move(options)) {}
 
 Simulation::~Simulation() = default;
 
-SimResult Simulation::Run() {
-    // Headless: both drivers named, or SDL 1.2 picks a text terminal.
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    platform.Install();
-    const double start = WallSeconds();
-
-    SDL_Surface* screen =
-        SDL_SetVideoMode(ScreenWidth, ScreenHeight, 32,
-                         SDL_HWSURFACE | SDL_DOUBLEBUF | SDL_FULLSCREEN | SDL_HWPALETTE);
-    if (!screen) {
-        StopWithError(1, "simulator: cannot open the dummy display: %s", SDL_GetError());
-    }
-    Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048);
-    // The mixer fades music out on its own thread in real time, and frees a
-    // fading track only once the fade is over. On virtual time the game's
-    // pause after the fade passes at once, so the fade ends with it.
-    platform.OnDelay([](Uint32) {
-        if (Mix_FadingMusic() == MIX_FADING_OUT) {
-            Mix_HaltMusic();
+void Simulation::ChoosePlatform() {
+    if (!options.replayPath.empty()) {
+        if (!log.Load(options.replayPath)) {
+            StopWithError(2, "simulator: %s is not a recording", options.replayPath.c_str());
         }
-    });
+        platform = std::make_unique<ReplayPlatform>(&log);
+    } else if (options.window) {
+        platform = std::make_unique<WindowPlatform>();
+    } else {
+        platform = std::make_unique<VirtualPlatform>(0);
+    }
+    platform->Install();
+    if (!options.recordPath.empty()) {
+        recorder = std::make_unique<RecordingPlatform>(platform.get(), &log);
+        Platform::SetBackend(recorder.get());
+    }
+}
+
+SDL_Surface* Simulation::OpenDisplay() {
+    if (!options.window) {
+        // Headless: both drivers named, or SDL 1.2 picks a text terminal.
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    // A watched run gets a plain window rather than taking over the screen.
+    const Uint32 flags = options.window
+                             ? SDL_HWSURFACE | SDL_DOUBLEBUF
+                             : SDL_HWSURFACE | SDL_DOUBLEBUF | SDL_FULLSCREEN | SDL_HWPALETTE;
+    SDL_Surface* screen = SDL_SetVideoMode(ScreenWidth, ScreenHeight, 32, flags);
+    if (!screen) {
+        StopWithError(1, "simulator: cannot open the display: %s", SDL_GetError());
+    }
+    if (options.window) {
+        SDL_WM_SetCaption("Corvanel (simulator)", "Corvanel");
+    }
+    return screen;
+}
+
+SimResult Simulation::Run() {
+    // Every run starts where a freshly started game would: the game never
+    // seeds its random numbers, and the standard generator starts as if
+    // seeded with 1.
+    std::srand(1);
+    ChoosePlatform();
+    const double start = WallSeconds();
+    SDL_Surface* screen = OpenDisplay();
+    Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048);
+    if (!options.window) {
+        // The mixer fades music out on its own thread in real time, and
+        // frees a fading track only once the fade is over. On virtual time
+        // the game's pause after the fade passes at once, so the fade ends
+        // with it.
+        platform->OnDelay([](Uint32) {
+            if (Mix_FadingMusic() == MIX_FADING_OUT) {
+                Mix_HaltMusic();
+            }
+        });
+    }
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_JOYSTICK);
 
     const bool tracing = options.keepTrace || options.onTraceLine || options.timeFrames;
@@ -91,7 +129,11 @@ SimResult Simulation::Run() {
         }
     }
     Trace::SetSink(nullptr);
-    result.virtualMs = platform.Now();
+    result.virtualMs = lastTicks;
+    if (!options.recordPath.empty() && !log.Save(options.recordPath)) {
+        std::fprintf(stderr, "simulator: cannot write %s\n", options.recordPath.c_str());
+    }
+    Platform::SetBackend(nullptr);
     result.wallSeconds = WallSeconds() - start;
     rusage usage = {};
     getrusage(RUSAGE_SELF, &usage);
@@ -103,38 +145,38 @@ SimResult Simulation::Run() {
 void Simulation::RunTitleScreen(SDL_Surface* display) {
     TitleScreen title(display, FramePeriodMs);
     int emptyPolls = 0;
-    platform.OnEmptyQueue([&] {
+    platform->OnEmptyQueue([&] {
         if (++emptyPolls == 2) {
-            platform.PushKeyDown(SDLK_RETURN);  // from its second frame on
+            platform->PushKeyDown(SDLK_RETURN);  // from its second frame on
         }
     });
     title.Run();
-    platform.OnEmptyQueue(nullptr);
+    platform->OnEmptyQueue(nullptr);
     TakeScreenshots(0, "title", display);
 }
 
 void Simulation::PrepareFrame(int next, const PlayView* view) {
-    platform.ReleaseAllKeys();
+    platform->ReleaseAllKeys();
     for (const KeyHold& hold : options.holds) {
         if (hold.from <= next && next <= hold.to) {
-            platform.SetKey(hold.key, true);
+            platform->SetKey(hold.key, true);
         }
     }
     if (options.pilot && view) {
-        options.pilot->Decide(*view, platform.GetKeyState());
+        options.pilot->Decide(*view, platform->DriverKeys());
     }
     for (const KeyPress& press : options.presses) {
         if (press.frame == next) {
-            platform.PushKeyDown(press.key);
+            platform->PushKeyDown(press.key);
         }
     }
     for (int close : options.windowCloses) {
         if (close == next) {
-            platform.PushQuit();
+            platform->PushQuit();
         }
     }
     if (next == options.maxFrames) {
-        platform.PushKeyDown(SDLK_ESCAPE);
+        platform->PushKeyDown(SDLK_ESCAPE);
     }
 }
 
@@ -145,6 +187,7 @@ void Simulation::PlayStarted(const PlayView& view) {
 }
 
 void Simulation::FrameStarted(const PlayView& view) {
+    lastTicks = view.now;
     frame = view.frame;
     elapsed = view.elapsed;
     if (frame == 1) {
@@ -179,8 +222,10 @@ void Simulation::EndScreenShown(EndScreen which, SDL_Surface* display) {
     current->screensShown.push_back(which);
     static const char* const names[] = {"gameover", "newspaper", "summary"};
     TakeScreenshots(0, names[static_cast<int>(which)], display);
-    if (which != EndScreen::Newspaper) {
-        platform.PushKeyDown(SDLK_RETURN);  // the screen waits for it
+    // The screen waits for RETURN; a person at the window presses it.
+    const bool personPlays = options.window && !options.pilot;
+    if (which != EndScreen::Newspaper && !personPlays) {
+        platform->PushKeyDown(SDLK_RETURN);
     }
 }
 

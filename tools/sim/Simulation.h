@@ -9,7 +9,8 @@
 
 #include "app/PlayObserver.h"
 #include "gfx/Trace.h"
-#include "tools/sim/VirtualPlatform.h"
+#include "tools/sim/DrivenPlatform.h"
+#include "tools/sim/Replay.h"
 
 // A key held over a range of frames of play (both ends included; frame 1 is
 // the first frame), or pressed once at the start of a frame.
@@ -54,6 +55,13 @@ struct SimOptions {
     // Called after every drawn frame; for tests that look inside.
     std::function<void(const PlayView&)> onFrame;
     bool timeFrames = false;
+    // Open a real window and run at real speed, with the pilot flying or the
+    // person at the keyboard and stick.
+    bool window = false;
+    // Write everything that crosses the platform seam to this file.
+    std::string recordPath;
+    // Replay such a file instead of taking any input: the run repeats.
+    std::string replayPath;
 };
 
 struct FrameTiming {
@@ -101,13 +109,19 @@ private:
     void TakeScreenshots(int frame, const std::string& screen, SDL_Surface* display);
     void RunTitleScreen(SDL_Surface* display);
 
+    void ChoosePlatform();
+    SDL_Surface* OpenDisplay();
+
     SimOptions options;
-    VirtualPlatform platform;
+    std::unique_ptr<DrivenPlatform> platform;
+    ReplayLog log;
+    std::unique_ptr<RecordingPlatform> recorder;
     SimResult result;
     PlayResult* current = nullptr;
     int frame = 0;
     Uint32 elapsed = 0;
     Uint32 firstFrameTicks = 0;
+    Uint32 lastTicks = 0;
     std::string background;
     std::string bossPhase;
     double frameStartWall = 0;

@@ -26,6 +26,10 @@ const char Usage[] =
     "  --trace                 print the event trace as play goes\n"
     "  --plays N               play-throughs in a row (1)\n"
     "  --bench                 time every frame and print the benchmark\n"
+    "  --window                run in a real window at real speed (watch the\n"
+    "                          pilot fly, or fly yourself without --pilot)\n"
+    "  --record FILE           record every clock reading, event and key state\n"
+    "  --replay FILE           replay a recording headless; the run repeats\n"
     "Keys: G UP DOWN LEFT RIGHT ESCAPE RETURN SPACE or a letter.\n";
 
 [[noreturn]] void Fail(const std::string& message) {
@@ -134,6 +138,12 @@ int main(int argc, char** argv) {
             printTrace = true;
         } else if (option == "--bench") {
             bench = true;
+        } else if (option == "--window") {
+            options.window = true;
+        } else if (option == "--record") {
+            options.recordPath = value();
+        } else if (option == "--replay") {
+            options.replayPath = value();
         } else if (option == "--help" || option == "-h") {
             std::fputs(Usage, stdout);
             return 0;
