@@ -2,8 +2,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build play test bench format clean
+.PHONY: all deps configure build play test test-window bench format clean
+.PHONY: install uninstall package
 
 all: build
 
@@ -21,6 +23,21 @@ play: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The real-window, desktop-file and package tests alone.
+test-window: build
+	cd $(BUILD) && ctest --output-on-failure -L 'window|package'
+
+# Packing rewrites install_manifest.txt, so the list of installed files is kept apart.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	cp $(BUILD)/install_manifest.txt $(BUILD)/installed-files.txt
+
+uninstall:
+	xargs -d '\n' rm -f -- < $(BUILD)/installed-files.txt
+
+package: build
+	cd $(BUILD) && cpack
 
 bench: build
 	cd $(BUILD)/data && ../corvanel-sim --bench

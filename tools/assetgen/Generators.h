@@ -2,10 +2,13 @@
 // One painter or composer per family of assets; each writes its files
 // through the asset writer.
 
+#include <string>
+
 class AssetWriter;
 
 void DrawFont(AssetWriter& writer);
-void DrawTitleScreens(AssetWriter& writer);
+// An empty version leaves the title picture's corner plain.
+void DrawTitleScreens(AssetWriter& writer, const std::string& version);
 void DrawEndScreens(AssetWriter& writer);
 void DrawHud(AssetWriter& writer);
 void DrawSkyScenery(AssetWriter& writer);
@@ -23,3 +26,7 @@ void DrawFee(AssetWriter& writer);
 void DrawXantum(AssetWriter& writer);
 void ComposeSoundEffects(AssetWriter& writer);
 void ComposeMusic(AssetWriter& writer);
+
+// The desktop icons, the ship on a dark rounded tile, into
+// folder/<size>x<size>/apps/corvanel.png; false when a file cannot be written.
+bool PaintIcons(const std::string& folder);

@@ -1,4 +1,6 @@
 // The title, loading and game-over pictures.
+#include <string>
+
 #include "AssetWriter.h"
 #include "Generators.h"
 #include "Noise.h"
@@ -23,7 +25,20 @@ void PaintDawn(Canvas& canvas) {
     }
 }
 
-void DrawTitle(AssetWriter& writer) {
+// The version in small print in the bottom-right corner, clear of the text.
+void DrawVersion(Canvas& canvas, const std::string& version) {
+    if (version.empty()) {
+        return;
+    }
+    const std::string label = "V" + version;
+    const int scale = 2;
+    const int margin = 8;
+    DrawText(canvas, canvas.Width() - margin - TextWidth(label, scale),
+             canvas.Height() - margin - GlyphRows * scale, label,
+             CaptionStyle(scale, Rgb(170, 180, 220)));
+}
+
+void DrawTitle(AssetWriter& writer, const std::string& version) {
     const char* path = "Images/Panorama/Titre.png";
     Canvas title = writer.Blank(path);
     PaintDawn(title);
@@ -43,6 +58,7 @@ void DrawTitle(AssetWriter& writer) {
                  actions);
     }
     DrawTextCentred(title, 320, 420, "Press RETURN", HeadlineStyle(4));
+    DrawVersion(title, version);
     writer.Image(path, title);
 }
 
@@ -73,8 +89,8 @@ void DrawGameOver(AssetWriter& writer) {
 
 }  // namespace
 
-void DrawTitleScreens(AssetWriter& writer) {
-    DrawTitle(writer);
+void DrawTitleScreens(AssetWriter& writer, const std::string& version) {
+    DrawTitle(writer, version);
     DrawLoading(writer);
     DrawGameOver(writer);
 }

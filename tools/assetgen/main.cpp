@@ -1,6 +1,7 @@
 // Writes the game's whole asset set into the folder given on the command line:
 // every picture and sound is drawn and composed here, from code, the same
-// bytes on every run.
+// bytes on every run. The version, when given, is lettered on the title
+// picture; the desktop icons, when a folder is given for them, go there.
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -10,10 +11,11 @@
 #include "Generators.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: corvanel-assetgen DATA_DIR\n");
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: corvanel-assetgen DATA_DIR [VERSION [ICON_DIR]]\n");
         return 2;
     }
+    const std::string version = argc > 2 ? argv[2] : "";
     std::string dataFolder = argv[1];
     while (dataFolder.size() > 1 && dataFolder.back() == '/') {
         dataFolder.pop_back();
@@ -24,7 +26,7 @@ int main(int argc, char** argv) {
     std::thread music([&writer] { ComposeMusic(writer); });
 
     DrawFont(writer);
-    DrawTitleScreens(writer);
+    DrawTitleScreens(writer, version);
     DrawEndScreens(writer);
     DrawHud(writer);
     DrawSkyScenery(writer);
@@ -43,6 +45,11 @@ int main(int argc, char** argv) {
     ComposeSoundEffects(writer);
     music.join();
 
+    const bool icons = argc < 4 || PaintIcons(argv[3]);
+    if (!icons) {
+        std::fprintf(stderr, "corvanel-assetgen: cannot write the icons into %s\n", argv[3]);
+    }
+
     // The contact sheet lies beside the data folder, outside the game's files.
     const size_t slash = dataFolder.find_last_of('/');
     const std::string parent = slash == std::string::npos ? "." : dataFolder.substr(0, slash);
@@ -50,5 +57,5 @@ int main(int argc, char** argv) {
     if (!sheet) {
         std::fprintf(stderr, "corvanel-assetgen: cannot write the contact sheet\n");
     }
-    return writer.Finish() && sheet ? 0 : 1;
+    return writer.Finish() && sheet && icons ? 0 : 1;
 }
