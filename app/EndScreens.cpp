@@ -6,6 +6,7 @@
 #include "gfx/BitmapFont.h"
 #include "gfx/Image.h"
 #include "gfx/Platform.h"
+#include "gfx/Trace.h"
 #include "hero/Hero.h"
 
 namespace {
@@ -81,6 +82,7 @@ void ShowVictoryScreens(SDL_Surface* screen, SDL_Surface* newspaper, SDL_Surface
     DrawSurface(summary, screen, MakeRect(0, 0, 0, 0));
     if (converted) {
         DrawSurface(converted.get(), screen, MakeRect(RankTextX, RankTextY, 0, 0));
+        TRACE("summary shows %s", rankLine);
     }
     ShowAndWait(screen, EndScreen::Summary, observer);
     converted.reset();

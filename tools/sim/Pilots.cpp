@@ -1,6 +1,7 @@
 #include "tools/sim/Pilots.h"
 
 #include "hero/Hero.h"
+#include "tools/sim/AutoPilot.h"
 
 namespace {
 
@@ -35,6 +36,9 @@ std::shared_ptr<Pilot> MakePilot(const std::string& name) {
     }
     if (name == "fire") {
         return std::make_shared<SweepingPilot>();
+    }
+    if (name == "auto") {
+        return std::make_shared<AutoPilot>();
     }
     return nullptr;
 }

@@ -18,7 +18,7 @@ const char Usage[] =
     "  --press KEY:FRAME       press a key once at the start of a frame\n"
     "  --quit-at FRAME         press ESC at that frame\n"
     "  --max-frames N          press ESC at frame N if play still runs (40000)\n"
-    "  --pilot NAME            idle or fire\n"
+    "  --pilot NAME            idle, fire or auto (dodges, aims and wins)\n"
     "  --screenshot WHEN:FILE  WHEN is a frame number or title, gameover,\n"
     "                          newspaper or summary; FILE is a PNG\n"
     "  --script FILE           lines: hold KEY FROM-TO, press KEY FRAME,\n"
