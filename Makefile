@@ -40,7 +40,31 @@ package: build
 	cd $(BUILD) && cpack
 
 bench: build
-	cd $(BUILD)/data && ../corvanel-sim --bench
+	cd $(BUILD)/data && ../corvanel-sim --bench --pilot auto
+
+# Hardening: the suite and an autopilot play-through under ASan, LSan and
+# UBSan (tools/sanitizers/), and a short libFuzzer run of every fuzz target
+# (tools/fuzz/), each in a clang build of its own.
+.PHONY: test-sanitize fuzz soak
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 20
+
+test-sanitize: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCORVANEL_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	./tools/sanitizers/run-suite $(SANITIZE_BUILD) $(JOBS)
+
+# The final boss fight held for an hour of virtual time (a few minutes of
+# wall time); its figures are in the README. SOAK_MINUTES shortens it.
+SOAK_MINUTES ?= 60
+soak: build
+	cd $(BUILD)/data && ../corvanel-soak --minutes $(SOAK_MINUTES)
+
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCORVANEL_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-targets
+	./tools/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

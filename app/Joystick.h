@@ -30,8 +30,11 @@ public:
     // Turns the two axes and button 0 into the record's five flags.
     static void Interpret(int horizontal, int vertical, bool fire, JoystickState* state);
 
+    // Whether an opened stick with that many buttons is read at all.
+    static bool HasEnoughButtons(int buttonCount) { return buttonCount >= 4; }
+
 private:
-    bool IsUsable() const { return device != nullptr && buttonCount >= 4; }
+    bool IsUsable() const { return device != nullptr && HasEnoughButtons(buttonCount); }
 
     SDL_Joystick* device = nullptr;
     int buttonCount = 0;

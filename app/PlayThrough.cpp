@@ -26,7 +26,7 @@ const char* const BackgroundNames[LevelCount] = {"Nuages1", "Pluie1", "Indust", 
 }  // namespace
 
 PlayThrough::PlayThrough(SDL_Surface* screen, int framePeriodMs, PlayObserver* observer)
-    : screen(screen), framePeriodMs(framePeriodMs), observer(observer) {
+    : screen(screen), observer(observer) {
     loadingPicture = LoadOpaqueImage("./Images/Panorama/Loading.png");
     summaryPicture = LoadOpaqueImage("./Images/Panorama/Bilan.png");
     newspaperPicture = LoadOpaqueImage("./Images/Panorama/Journal.png");

@@ -49,8 +49,7 @@ private:
     bool IsActive(int slot) const;
     PlayView View() const;
 
-    SDL_Surface* screen;  // borrowed
-    int framePeriodMs;
+    SDL_Surface* screen;     // borrowed
     PlayObserver* observer;  // may be null
 
     SurfacePtr loadingPicture;

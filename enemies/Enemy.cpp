@@ -14,7 +14,7 @@ Enemy::Enemy(Rect rect, int halfWidth, int halfHeight, int appearTime, int score
 Enemy::~Enemy() = default;
 
 bool Enemy::HasAppeared(Uint32 now) const {
-    return appearTime <= SignedTicks(now);
+    return HasReached(now, UnsignedTicks(appearTime));
 }
 
 int Enemy::FindHit(Shot** shots, int count) const {

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "gfx/LiveCount.h"
 #include "gfx/Rect.h"
 #include "shots/Shot.h"
 
@@ -37,7 +38,7 @@ public:
     int GetHalfHeight() const { return halfHeight; }
     int GetScore() const { return score; }
     int GetAppearTime() const { return appearTime; }
-    // True from the enemy's appear time on (a signed comparison of ticks).
+    // True from the enemy's appear time on, across the clock's wraps.
     bool HasAppeared(Uint32 now) const;
     // The first hero shot, in slot order, that overlaps the hit box: its
     // slot, or -1. Changes nothing.
@@ -49,4 +50,5 @@ private:
     int halfHeight;
     int appearTime;
     int score;
+    CountedLife<Held::Enemy> counted;
 };

@@ -23,7 +23,7 @@ void Background::ScrollWrapping(int speed) {
     int offset = rectA.y;
     if (offset < ScreenHeight - speed) {
         offset += speed;
-        rectA.y = static_cast<Sint16>(offset);
+        rectA.y = Wrap16(offset);
         // What left the bottom comes back in at the top.
         Rect source = MakeRect(0, ScreenHeight - offset, ScreenWidth, offset);
         Rect destination = MakeRect(0, 0, 0, 0);
@@ -44,10 +44,10 @@ void Background::ScrollLeapFrog(int speed) {
     // frame still shows both where they were before the wrap.
     if (rectA.y >= ScreenHeight) {
         rectA = homeB;
-        rectB.y = static_cast<Sint16>(rectA.y + rectA.h);
+        rectB.y = Wrap16(rectA.y + rectA.h);
     } else if (rectB.y >= ScreenHeight) {
         rectB = homeB;
-        rectA.y = static_cast<Sint16>(rectB.y + rectB.h);
+        rectA.y = Wrap16(rectB.y + rectB.h);
     }
     DrawSurface(imageA.get(), screen, drawA);
     DrawSurface(imageB.get(), screen, drawB);

@@ -168,9 +168,10 @@ BitmapFont* BitmapFont::FromSurface(SDL_Surface* strip) {
 }
 
 // Scans the glyphs and keys the background. A strip without pixels has no marker row and no
-// background corner to read, and one that cannot be locked cannot be read at all.
+// background corner to read, one without colours cannot be drawn, and one that cannot be locked
+// cannot be read at all.
 bool BitmapFont::AdoptStrip(SDL_Surface* strip) {
-    if (strip->w < 1 || strip->h < 1) {
+    if (strip->w < 1 || strip->h < 1 || !HasColours(strip)) {
         return false;
     }
     Uint32 background = 0;

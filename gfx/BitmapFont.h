@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "gfx/LiveCount.h"
 #include "gfx/Rect.h"
 
 // A font drawn from one glyph strip: the glyphs stand side by side in one row, for the character
@@ -20,8 +21,8 @@ public:
     // format it was read in.
     static BitmapFont* FromFile(const char* path);
     // The same for a strip already in memory. The font always takes the surface over: it is
-    // freed with the font, or at once when the loader returns null (no surface, or one without
-    // pixels).
+    // freed with the font, or at once when the loader returns null (no surface, one without
+    // pixels, or one of palette indices without a palette).
     static BitmapFont* FromSurface(SDL_Surface* strip);
     // Frees the strip and the font; if it was the current font, there is no current font after.
     static void Release(BitmapFont* font);
@@ -53,6 +54,7 @@ private:
     int height = 0;
     SDL_Surface* surface = nullptr;  // owned
     Rect glyphs[GlyphCount] = {};
+    CountedLife<Held::Font> counted;
 };
 
 // The current font; null when there is none.

@@ -4,13 +4,34 @@
 
 #include <memory>
 
+#include "gfx/LiveCount.h"
 #include "gfx/Rect.h"
 
+// Frees the surface; one made by the loaders below also leaves the live count.
 struct SurfaceDeleter {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+    bool loaded = false;
+    void operator()(SDL_Surface* surface) const {
+        if (loaded) {
+            LiveCount::Released(Held::Surface);
+        }
+        SDL_FreeSurface(surface);
+    }
 };
 // A surface owned by the object that loaded it.
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+// The game's largest picture is an explosion strip 3072 pixels wide. A
+// damaged header can make a few bytes read as a picture of many thousand
+// pixels a side (a 29-byte BMP became 13810 x 24886, 1.4 GB once converted),
+// so anything larger than this on a side counts as unreadable.
+constexpr int LargestPictureSide = 4096;
+
+// Reads a picture file as the loaders do, PNG through SDL_image and BMP
+// through SDL's own reader: the surface as read, owned by the caller, or
+// null (with SDL's error set) when the file cannot be read, has a side
+// shorter than one pixel or longer than LargestPictureSide, or has no
+// colours (see HasColours).
+SDL_Surface* ReadImage(const char* path);
 
 // Loads a sprite (PNG through SDL_image, BMP through SDL's loader), makes the
 // given colour transparent and converts it to the display format. A picture

@@ -94,6 +94,10 @@ void WritePixel(SDL_Surface* surface, int x, int y, Uint32 value) {
     }
 }
 
+bool HasColours(const SDL_Surface* surface) {
+    return surface->format->BitsPerPixel > 8 || surface->format->palette != nullptr;
+}
+
 SurfacePixelLock::SurfacePixelLock(SDL_Surface* surface) {
     if (!surface) {
         return;

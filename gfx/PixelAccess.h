@@ -16,6 +16,12 @@ Uint32 GetPixel(SDL_Surface* surface, int x, int y);
 // go in that order. Positions outside the surface are ignored.
 void WritePixel(SDL_Surface* surface, int x, int y, Uint32 value);
 
+// Whether the colours of the surface's pixels can be known at all: pixels of
+// 8 bits or fewer are palette indices, and a damaged file can read as such a
+// surface without a palette, which SDL follows blindly when it converts or
+// blits the surface.
+bool HasColours(const SDL_Surface* surface);
+
 // Holds a surface locked for direct pixel access while in scope, when SDL requires a lock
 // (SDL_MUSTLOCK); otherwise does nothing. Ready() says whether the pixels may be touched.
 class SurfacePixelLock {

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "gfx/LiveCount.h"
+
 // The mixer channel of each kind of sound; a new sound on a channel cuts the
 // one playing there.
 enum SoundChannel {
@@ -15,18 +17,26 @@ enum SoundChannel {
 };
 
 struct ChunkDeleter {
-    void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
+    void operator()(Mix_Chunk* chunk) const {
+        LiveCount::Released(Held::Chunk);
+        Mix_FreeChunk(chunk);
+    }
 };
 // A sound effect owned by the object that loaded it; null when the file is
-// missing or there is no audio device, which leaves that sound silent.
+// missing, is no WAV file in a format the mixer can play (SoundFormat.h) or
+// there is no audio device, which leaves that sound silent.
 using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
 
 ChunkPtr LoadSound(const char* path);
 
 struct MusicDeleter {
-    void operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
+    void operator()(Mix_Music* music) const {
+        LiveCount::Released(Held::Music);
+        Mix_FreeMusic(music);
+    }
 };
-// A music track; null when missing or without audio, and then silent.
+// An Ogg Vorbis music track; null, and then silent, when missing, in a
+// format the mixer cannot play (SoundFormat.h), or without audio.
 using MusicPtr = std::unique_ptr<Mix_Music, MusicDeleter>;
 
 MusicPtr LoadMusic(const char* path);

@@ -1,6 +1,7 @@
 #include "gfx/StripPlayback.h"
 
 #include "gfx/Platform.h"
+#include "gfx/Ticks.h"
 
 StripPlayback::StripPlayback(SDL_Surface* strip, int frameWidth, int frameHeight, int frameCount,
                              int frameTimeMs)
@@ -14,7 +15,7 @@ void StripPlayback::Step(SDL_Surface* screen, Rect owner) {
     // Taken before the index moves on; for index 0 it lies left of the sheet.
     Rect source = MakeRect(frameWidth * (index - 1), 0, frameWidth, frameHeight);
     const Uint32 now = Platform::GetTicks();
-    if (lastAdvance + frameTimeMs < now) {
+    if (TicksSince(now, lastAdvance) > frameTimeMs) {
         ++index;
         lastAdvance = now;
     }

@@ -14,3 +14,18 @@ inline Sint32 SignedTicks(Uint32 ticks) {
 inline Uint32 UnsignedTicks(Sint32 ticks) {
     return static_cast<Uint32>(ticks);
 }
+
+// The clock wraps to 0 after 49.7 days, and a reading read as signed turns
+// negative after 24.8: a game left running reaches both. Times are therefore
+// compared by their distance on the clock's circle, never by their size.
+
+// Milliseconds from then to now, right across a wrap of the clock.
+inline Uint32 TicksSince(Uint32 now, Uint32 then) {
+    return now - then;
+}
+
+// Whether now has reached the moment: the signed distance from the moment to
+// now is not negative (moments up to 24.8 days away either side).
+inline bool HasReached(Uint32 now, Uint32 moment) {
+    return SignedTicks(now - moment) >= 0;
+}

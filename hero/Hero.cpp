@@ -4,6 +4,7 @@
 
 #include "gfx/Platform.h"
 #include "gfx/Playfield.h"
+#include "gfx/Ticks.h"
 #include "gfx/Trace.h"
 
 namespace {
@@ -79,7 +80,7 @@ void Hero::Fire(const Uint8* keys, const JoystickState* joystick) {
     }
     // Holding fire slows the ship even when no shot leaves.
     firing = true;
-    if (!(Platform::GetTicks() > lastShotTime + ShotIntervalMs)) {
+    if (TicksSince(Platform::GetTicks(), lastShotTime) <= ShotIntervalMs) {
         return;
     }
     const int slot = shots.FirstFree();

@@ -60,8 +60,9 @@ void Shot::MovePath() {
     ShotSegment& current = segments[segment];
     MoveRect(rect, current.dx, current.dy);
     // The last segment is never counted down: the shot keeps its step for
-    // ever. A count that starts at 0 or below never reaches 0 either.
-    if (segment < 3) {
+    // ever. A count that starts at 0 or below never reaches 0 either, so it
+    // is left alone rather than counted down past the end of int.
+    if (segment < 3 && current.frames > 0) {
         --current.frames;
         if (current.frames == 0) {
             ++segment;

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "gfx/LiveCount.h"
 #include "gfx/Rect.h"
 
 // One straight piece of a path: a per-frame step held for a number of frames.
@@ -70,4 +71,5 @@ private:
     int phaseFrames = 0;
     int releaseFrame = 0;
     int damage = 1;
+    CountedLife<Held::Shot> counted;
 };

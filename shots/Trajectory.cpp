@@ -1,5 +1,6 @@
 // The trajectory kinds of boss shots: rays and spirals around an origin,
 // recomputed from radius and angle every frame so no rounding accumulates.
+#include <algorithm>
 #include <cmath>
 
 #include "shots/Shot.h"
@@ -15,14 +16,22 @@ enum TrajectoryKind {
     FastThenSlowRay = 16,   // 4 pixels per frame, then radiusStep
 };
 
+// Cut toward zero, as a cast does, and kept within 2^30 either way so that
+// the sum with an origin cannot overflow int. A shot leaves its area long
+// before its offset gets near that.
+int TruncateOffset(double offset) {
+    constexpr double Limit = 1 << 30;
+    return static_cast<int>(std::clamp(offset, -Limit, Limit));
+}
+
 }  // namespace
 
 void Shot::PlaceOnRay() {
     const double radians = angle * Pi / 180.0;
     // Each offset is cut toward zero on its own before it joins the origin,
     // so -1.73 becomes -1 and a ray at 180 degrees stays on its row.
-    const int offsetX = static_cast<int>(radius * std::cos(radians));
-    const int offsetY = static_cast<int>(radius * std::sin(radians));
+    const int offsetX = TruncateOffset(radius * std::cos(radians));
+    const int offsetY = TruncateOffset(radius * std::sin(radians));
     rect.x = Wrap16(originX + offsetX);
     rect.y = Wrap16(originY + offsetY);
 }

@@ -48,7 +48,6 @@ private:
     size_t readAt = 0;
     Uint32 lastTicks = 0;
     Uint8 lastKeys[SDLK_LAST] = {};
-    JoystickState lastStick = {0, 0, 0, 0, 0};
 };
 
 // Passes every call to another platform and notes the answers.

@@ -1,0 +1,204 @@
+// The arithmetic the game relies on, where it wraps or nearly overflows: the
+// 16-bit positions, halves of unsigned sizes, the millisecond clock's wraps
+// (a game left running reaches them) and counts that must not run past int.
+// Each case is one that can actually happen; the sanitizer build turns any
+// undefined step in them into a failure.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+
+#include "app/FramePacer.h"
+#include "app/PlayThrough.h"
+#include "gfx/Image.h"
+#include "gfx/Rect.h"
+#include "gfx/StripPlayback.h"
+#include "gfx/Ticks.h"
+#include "shots/Shot.h"
+#include "tests/TestScreen.h"
+#include "tools/sim/VirtualPlatform.h"
+
+namespace {
+
+SurfacePtr Blank(int w, int h) {
+    return SurfacePtr(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0));
+}
+
+// Runs one real play-through on a virtual clock that starts at the given
+// reading, with G held throughout, until ESC at the given frame; calls back
+// after every drawn frame.
+class PlayFromClock : private PlayObserver {
+public:
+    PlayFromClock(Uint32 start, int escapeFrame) : clock(start), escapeFrame(escapeFrame) {
+        clock.Install();
+        clock.SetKey(SDLK_g, true);
+    }
+
+    void Run(std::function<void(const PlayView&)> onFrame) {
+        callback = std::move(onFrame);
+        PlayThrough play(display.screen, 13, this);
+        play.Play();
+    }
+
+private:
+    void FrameDrawn(const PlayView& view) override {
+        callback(view);
+        if (view.frame + 1 == escapeFrame) {
+            clock.PushKeyDown(SDLK_ESCAPE);
+        }
+    }
+
+    TestScreen display;
+    VirtualPlatform clock;
+    int escapeFrame;
+    std::function<void(const PlayView&)> callback;
+};
+
+int ActiveEnemies(const PlayView& view) {
+    int active = 0;
+    for (int slot = 0; slot < view.enemySlotCount; ++slot) {
+        active += view.enemySlots[slot] && view.enemySlots[slot]->HasAppeared(view.now);
+    }
+    return active;
+}
+
+}  // namespace
+
+TEST(Arithmetic, PositionsWrapAtSixteenBitsBothWays) {
+    Rect r = MakeRect(32767, -32768, 10, 10);
+    MoveRect(r, 1, -1);
+    EXPECT_EQ(r.x, -32768);
+    EXPECT_EQ(r.y, 32767);
+    MoveRect(r, -1, 1);
+    EXPECT_EQ(r.x, 32767);
+    EXPECT_EQ(r.y, -32768);
+    EXPECT_EQ(Wrap16(65536 + 5), 5);
+    EXPECT_EQ(Wrap16(INT_MIN), 0);
+    EXPECT_EQ(Wrap16(INT_MAX), -1);
+}
+
+TEST(Arithmetic, AShotFlyingPastTheSixteenBitEdgeComesOutOnTheOtherSide) {
+    SurfacePtr screen = Blank(640, 480);
+    SurfacePtr image = Blank(4, 4);
+    Shot shot(screen.get(), image.get(), image.get(), MakeRect(300, -32766, 4, 4), 0, -3, 1, 0, -3,
+              1, 0, -3, 1, 0, -3, 1);
+    bool alive = true;
+    shot.Update(&alive);
+    EXPECT_EQ(shot.GetRect().y, 32767);
+    EXPECT_FALSE(alive);  // far below the playfield
+}
+
+TEST(Arithmetic, HalvesOfUnsignedSizesAreTakenInInt) {
+    const Rect widest = MakeRect(32767, -32768, 65535, 65535);
+    EXPECT_EQ(CentreX(widest), 32767 + 32767);
+    EXPECT_EQ(CentreY(widest), -32768 + 32767);
+}
+
+TEST(Arithmetic, APathSegmentCountedFromTheBottomOfIntIsHeldNotCountedDown) {
+    SurfacePtr screen = Blank(640, 480);
+    SurfacePtr image = Blank(4, 4);
+    Shot shot(screen.get(), image.get(), image.get(), MakeRect(300, 200, 4, 4), 1, 0, INT_MIN, 0, 1,
+              5, 0, 1, 5, 0, 1, 5);
+    for (int i = 1; i <= 3; ++i) {
+        bool alive = false;
+        shot.Update(&alive);
+        EXPECT_EQ(shot.GetRect().x, 300 + i);  // still the first segment
+        EXPECT_EQ(shot.GetRect().y, 200);
+    }
+}
+
+TEST(Arithmetic, ARayFarPastTheScreenStillLandsOnADefinedPlace) {
+    SurfacePtr screen = Blank(640, 480);
+    SurfacePtr image = Blank(16, 16);
+    Shot shot(screen.get(), image.get(), image.get(), MakeRect(0, 0, 16, 16), 6);
+    shot.SetPath(1000, 100, INT_MAX, 0, 0, 0, 0, 0);
+    bool alive = true;
+    shot.Update(&alive);
+    // The offset stops at 2^30, whose low 16 bits are 0.
+    EXPECT_EQ(shot.GetRect().x, 1000);
+    EXPECT_EQ(shot.GetRect().y, 100);
+}
+
+TEST(Arithmetic, ClockReadingsCompareByDistanceAcrossBothWraps) {
+    EXPECT_TRUE(HasReached(5, 0xFFFFFFF0u));
+    EXPECT_FALSE(HasReached(0xFFFFFFF0u, 5));
+    EXPECT_TRUE(HasReached(0x80000010u, 0x7FFFFFF0u));
+    EXPECT_FALSE(HasReached(0x7FFFFFF0u, 0x80000010u));
+    EXPECT_EQ(TicksSince(5, 0xFFFFFFF0u), 21u);
+    // An appear time read back from its signed form compares the same way.
+    EXPECT_FALSE(HasReached(0x7FFFFFF0u, UnsignedTicks(SignedTicks(0x80000010u))));
+}
+
+TEST(Arithmetic, AFrameEndingJustPastTheWrapHasOverrunAndDoesNotSleep) {
+    VirtualPlatform clock(0xFFFFFFF0u);
+    clock.Install();
+    FramePacer pacer(0xFFFFFFF0u, 13);  // due at 0xFFFFFFFD
+    clock.Advance(20);                  // the frame ends at 4, past its deadline
+    pacer.Wait(clock.GetTicks());
+    EXPECT_EQ(clock.GetTicks(), 4u);  // not 49 days later
+    EXPECT_EQ(pacer.NextDeadline(), 17u);
+
+    // And one that ends before a deadline beyond the wrap sleeps the rest.
+    clock.Advance(10);
+    pacer.Wait(clock.GetTicks());
+    EXPECT_EQ(clock.GetTicks(), 17u);
+}
+
+TEST(Arithmetic, AnExplosionPlaysOnAcrossTheClockWrap) {
+    TestScreen display(false);
+    VirtualPlatform clock(0xFFFFFFD0u);
+    clock.Install();
+    SurfacePtr strip = Blank(32, 8);
+    StripPlayback playback(strip.get(), 8, 8, 4, 20);
+    int steps = 0;
+    while (!playback.IsOver() && steps < 20) {
+        playback.Step(display.screen, MakeRect(100, 100, 8, 8));
+        clock.Advance(13);
+        ++steps;
+    }
+    EXPECT_TRUE(playback.IsOver());
+    EXPECT_EQ(steps, 7);  // as at any other time: an empty step, then two each
+}
+
+TEST(Arithmetic, PlayStartedJustBeforeTheClockTurnsNegativeReleasesNoEnemyEarly) {
+    // The whole schedule lies past the moment the clock turns negative as a
+    // signed number: the first Piaf is due 6.25 s after the start, a Piaf
+    // every 250 ms after it. Play starts 1.5 s after the start.
+    PlayFromClock play(0x80000000u - 5000, 420);
+    int activeBeforeTheFirstIsDue = -1;
+    int activeOnceDue = -1;
+    play.Run([&](const PlayView& view) {
+        if (view.now - (0x80000000u - 5000) < 6250) {
+            activeBeforeTheFirstIsDue = std::max(activeBeforeTheFirstIsDue, ActiveEnemies(view));
+        } else {
+            activeOnceDue = ActiveEnemies(view);
+        }
+    });
+    EXPECT_EQ(activeBeforeTheFirstIsDue, 0);
+    EXPECT_GE(activeOnceDue, 1);
+    EXPECT_LE(activeOnceDue, 3);
+}
+
+TEST(Arithmetic, PlayRunsOnAcrossTheWrapOfTheClock) {
+    PlayFromClock play(0xFFFFFFFFu - 3000, 300);
+    Uint32 last = 0;
+    bool wrapped = false;
+    int framesAfterWrap = 0;
+    int longestFrame = 0;
+    int shotsAfterWrap = 0;
+    play.Run([&](const PlayView& view) {
+        if (view.frame > 2) {
+            longestFrame = std::max(longestFrame, static_cast<int>(TicksSince(view.now, last)));
+        }
+        wrapped = wrapped || view.now < last;
+        if (wrapped) {
+            ++framesAfterWrap;
+            shotsAfterWrap = std::max(shotsAfterWrap, view.hero->Shots().LiveCount());
+        }
+        last = view.now;
+    });
+    EXPECT_TRUE(wrapped);
+    EXPECT_GT(framesAfterWrap, 100);
+    EXPECT_EQ(longestFrame, 13);   // the pacer never sleeps across the wrap
+    EXPECT_GT(shotsAfterWrap, 5);  // and the gun keeps firing
+}

@@ -1,0 +1,192 @@
+// Pictures that are missing, empty, cut short or of another format: the game
+// stops with a message naming the picture's path and a non-zero exit code,
+// before it shows anything, and never crashes. Only the font strip of the
+// victory screen is optional: without it the summary shows without its rank.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/EndScreens.h"
+#include "gfx/BitmapFont.h"
+#include "gfx/LiveCount.h"
+#include "hero/Hero.h"
+#include "tests/BadFilesTree.h"
+#include "tests/TestScreen.h"
+#include "tools/sim/Simulation.h"
+#include "tools/sim/VirtualPlatform.h"
+
+namespace {
+
+const Damage EveryDamage[] = {Damage::Missing, Damage::Empty, Damage::Truncated,
+                              Damage::WrongFormat};
+
+// 29 bytes that SDL_image, reading a .png path, takes for a BMP of 13810 x
+// 24886 pixels: 1.4 GB once converted to the display format. Found by the
+// image-file fuzz target.
+const unsigned char TinyBmpOfAHugePicture[] = {
+    0x42, 0x4d, 0x46, 0x55, 0x00, 0x00, 0x42, 0x4d, 0x46, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0xf2, 0x35, 0x00, 0x00, 0x36, 0x61, 0x00, 0x00, 0x00, 0x2e, 0x02};
+
+// 76 bytes that SDL_image takes for a BMP of one bit per pixel and returns
+// without a palette; converting it to the display format followed the
+// missing palette and crashed. Found by the image-file fuzz target.
+const unsigned char PaletteIndicesWithoutPalette[] = {
+    0x42, 0x4d, 0x46, 0x00, 0x00, 0x00, 0x20, 0x00, 0x00, 0x00, 0x0d, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x48, 0x44, 0x52, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x08, 0x8e, 0x04,
+    0x00, 0x00, 0x00, 0xb5, 0x1c, 0x0c, 0x02, 0x00, 0x00, 0x00, 0x0b, 0x49, 0x44, 0x4e, 0x44, 0xae,
+    0x42, 0x01, 0x08, 0x8e, 0x04, 0x00, 0x00, 0x00, 0xb5, 0x1c, 0x0c, 0x02, 0x00, 0x00, 0x00, 0x0b,
+    0x49, 0x44, 0x4e, 0x44, 0xae, 0x42, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00};
+
+// 54 bytes that SDL_image takes for a BMP of 82 x -2147483648 pixels, the
+// rows of a top-down picture counted past the end of int; drawing it read
+// far outside its pixels. Found by the image-file fuzz target.
+const unsigned char BmpOfNegativeHeight[] = {
+    0x42, 0x4d, 0x46, 0x00, 0x00, 0x00, 0x20, 0x00, 0x00, 0x26, 0x0d, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x48, 0x44, 0x52, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x80, 0xff, 0x08,
+    0x04, 0x00, 0x00, 0x00, 0xb5, 0x1c, 0x0c, 0x02, 0x00, 0x00, 0x00, 0x20, 0x20, 0x20,
+    0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00};
+
+// Runs a play-through from the damaged tree for a few frames: the loading of
+// every picture of play, PNG and BMP alike.
+void PlayBriefly(const BadFilesTree& tree) {
+    WorkingFolder in(tree.Path());
+    SimOptions options;
+    options.maxFrames = 3;
+    Simulation(options).Run();
+}
+
+// Expects that play from the tree stops with exit code 1 and the message
+// that names the picture, quoted as the game reads it, then gives why.
+void ExpectPlayStopsNaming(const BadFilesTree& tree, const std::string& file,
+                           const std::string& why = "") {
+    std::string pattern = "\"\\./";
+    for (char character : file) {
+        pattern += character == '.' ? std::string("\\.") : std::string(1, character);
+    }
+    EXPECT_EXIT(PlayBriefly(tree), testing::ExitedWithCode(1), pattern + "\"" + why);
+}
+
+// Plays from a tree in which one picture holds the given bytes, expecting
+// the stop that names it.
+void ExpectPlayStopsOnBytes(const std::string& file, const std::string& bytes,
+                            const std::string& why) {
+    BadFilesTree tree;
+    tree.Write(file, bytes);
+    EXPECT_EQ(ReadImage((tree.Path() + "/" + file).c_str()), nullptr);
+    ExpectPlayStopsNaming(tree, file, why);
+}
+
+// Every damage to one picture of play stops it, naming the picture.
+void ExpectEveryDamageStopsPlay(const std::string& file) {
+    for (Damage damage : EveryDamage) {
+        BadFilesTree tree;
+        DamageFile(tree, file, damage);
+        SCOPED_TRACE(DamageName(damage));
+        ExpectPlayStopsNaming(tree, file);
+    }
+}
+
+// Watches the end screens for the summary and what the display holds then.
+class SummaryWatcher : public PlayObserver {
+public:
+    bool summaryShown = false;
+    void EndScreenShown(EndScreen screen, SDL_Surface*) override {
+        summaryShown = summaryShown || screen == EndScreen::Summary;
+    }
+};
+
+// Shows the victory screens from the damaged tree, RETURN answering them.
+bool ShowSummaryFrom(const BadFilesTree& tree) {
+    WorkingFolder in(tree.Path());
+    TestScreen display;
+    VirtualPlatform clock(0);
+    clock.Install();
+    clock.OnEmptyQueue([&] { clock.PushKeyDown(SDLK_RETURN); });
+    SurfacePtr newspaper = LoadOpaqueImage("./Images/Panorama/Journal.png");
+    SurfacePtr summary = LoadOpaqueImage("./Images/Panorama/Bilan.png");
+    Hero hero(display.screen, MakeRect(300, 300, 36, 33), 6, 60, 20, 16, 64, 64);
+    SummaryWatcher watcher;
+    ShowVictoryScreens(display.screen, newspaper.get(), summary.get(), &hero, 2500, &watcher);
+    return watcher.summaryShown;
+}
+
+// A 20 x 8 strip whose top row is all one colour: a font with no glyphs.
+std::string GlyphlessStrip() {
+    SDL_Surface* strip = SDL_CreateRGBSurface(SDL_SWSURFACE, 20, 8, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_FillRect(strip, nullptr, SDL_MapRGB(strip->format, 255, 0, 255));
+    const std::string path = "/tmp/corvanel-glyphless-" + std::to_string(getpid()) + ".bmp";
+    SDL_SaveBMP(strip, path.c_str());
+    SDL_FreeSurface(strip);
+    const std::string bytes = ReadFileBytes(path);
+    std::remove(path.c_str());
+    return bytes;
+}
+
+}  // namespace
+
+TEST(BadFiles, ADamagedTitlePictureStopsTheRealGameNamingItsPath) {
+    for (Damage damage : EveryDamage) {
+        BadFilesTree tree;
+        DamageFile(tree, "Images/Panorama/Titre.png", damage);
+        const CommandResult run = RunCommandIn(
+            tree.Path(), "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy", CORVANEL_BINARY);
+        EXPECT_EQ(run.exitCode, 1) << DamageName(damage) << ": " << run.err;
+        EXPECT_NE(run.err.find("\"./Images/Panorama/Titre.png\""), std::string::npos)
+            << DamageName(damage) << ": " << run.err;
+        EXPECT_EQ(run.out, "") << DamageName(damage);
+    }
+}
+
+TEST(BadFiles, ADamagedSpriteStopsThePlayThroughNamingItsPath) {
+    ExpectEveryDamageStopsPlay("Images/Heros/Corvanel_Gauche.png");
+}
+
+TEST(BadFiles, ADamagedBitmapShotStopsThePlayThroughNamingItsPath) {
+    ExpectEveryDamageStopsPlay("Images/Tirs/Tir1_Glace_Ennemi.bmp");
+}
+
+TEST(BadFiles, AFewBytesClaimingAHugePictureStopThePlayThroughNamingTheirPath) {
+    ExpectPlayStopsOnBytes("Images/Heros/Corvanel_Gauche.png", BytesOf(TinyBmpOfAHugePicture),
+                           ": a picture of 13810 x 24886 pixels is none");
+}
+
+TEST(BadFiles, APictureOfNegativeHeightStopsInsteadOfCrashing) {
+    ExpectPlayStopsOnBytes("Images/Heros/Corvanel_Gauche.png", BytesOf(BmpOfNegativeHeight),
+                           ": a picture of 82 x -2147483648");
+}
+
+TEST(BadFiles, APictureOfPaletteIndicesWithoutAPaletteStopsInsteadOfCrashing) {
+    ExpectPlayStopsOnBytes("Images/Heros/Corvanel_Gauche.png",
+                           BytesOf(PaletteIndicesWithoutPalette), ": a picture of palette indices");
+    // As the font strip it leaves the summary without its rank.
+    BadFilesTree font;
+    font.Write("Images/Font/font03.png", BytesOf(PaletteIndicesWithoutPalette));
+    EXPECT_TRUE(ShowSummaryFrom(font));
+}
+
+TEST(BadFiles, ADamagedFontStripLeavesTheSummaryWithoutItsRank) {
+    for (Damage damage : EveryDamage) {
+        BadFilesTree tree;
+        DamageFile(tree, "Images/Font/font03.png", damage);
+        const int fontsBefore = LiveCount::Of(Held::Font);
+        EXPECT_TRUE(ShowSummaryFrom(tree)) << DamageName(damage);
+        EXPECT_EQ(LiveCount::Of(Held::Font), fontsBefore) << DamageName(damage);
+    }
+}
+
+TEST(BadFiles, AFontStripWithoutGlyphsMeasuresNothingAndDrawsNothing) {
+    BadFilesTree tree;
+    tree.Write("Images/Font/font03.png", GlyphlessStrip());
+    BitmapFont* font = BitmapFont::FromFile((tree.Path() + "/Images/Font/font03.png").c_str());
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(MeasureText(font, "RANK A"), 0);
+    SDL_Surface* rendered = RenderTextSurface(font, "RANK A");
+    if (rendered) {
+        EXPECT_EQ(rendered->w, 0);
+        SDL_FreeSurface(rendered);
+    }
+    BitmapFont::Release(font);
+    EXPECT_TRUE(ShowSummaryFrom(tree));
+}
