@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build play test test-window bench format clean
+.PHONY: all deps configure build play test test-window bench screenshots format clean
 .PHONY: install uninstall package
 
 all: build
@@ -41,6 +41,10 @@ package: build
 
 bench: build
 	cd $(BUILD)/data && ../corvanel-sim --bench --pilot auto
+
+# The README's screenshots, taken by the simulator.
+screenshots: build
+	tools/sim/readme-screenshots $(BUILD) docs/screenshots
 
 # Hardening: the suite and an autopilot play-through under ASan, LSan and
 # UBSan (tools/sanitizers/), and a short libFuzzer run of every fuzz target

@@ -8,6 +8,11 @@ Hud::Hud(SDL_Surface* screen)
         const std::string path = "./Images/Jauge/P" + std::to_string(i + 1) + ".png";
         gauge[i] = LoadKeyedImage(path.c_str(), 255, 103, 139);
     }
+    // The frame is drawn over the whole screen every frame, and its window
+    // onto the playfield is all key colour: testing those 174,720 pixels
+    // one by one took most of a frame's work. Run-length encoding the key
+    // once here lets every blit skip the window; what is drawn is the same.
+    SDL_SetColorKey(frame.get(), SDL_SRCCOLORKEY | SDL_RLEACCEL, frame->format->colorkey);
 }
 
 int Hud::GaugeIndex(int lives) {

@@ -64,6 +64,28 @@ Canvas Canvas::Enlarged(int factor) const {
     return big;
 }
 
+Canvas Canvas::Shrunk(int factor) const {
+    Canvas small(width_ / factor, height_ / factor);
+    const int area = factor * factor;
+    for (int y = 0; y < small.Height(); ++y) {
+        for (int x = 0; x < small.Width(); ++x) {
+            int r = 0;
+            int g = 0;
+            int b = 0;
+            for (int dy = 0; dy < factor; ++dy) {
+                for (int dx = 0; dx < factor; ++dx) {
+                    const Rgb pixel = At(x * factor + dx, y * factor + dy);
+                    r += pixel.r;
+                    g += pixel.g;
+                    b += pixel.b;
+                }
+            }
+            small.SetRaw(x, y, Rgb(r / area, g / area, b / area));
+        }
+    }
+    return small;
+}
+
 Canvas Canvas::Crop(int x, int y, int width, int height) const {
     Canvas part(width, height);
     if (hasKey_) {

@@ -42,6 +42,8 @@ public:
     void Draw(const Canvas& source, int x, int y);
     // The canvas blown up by a whole factor, each pixel a square block.
     Canvas Enlarged(int factor) const;
+    // The canvas shrunk by a whole factor, each block of pixels averaged.
+    Canvas Shrunk(int factor) const;
     Canvas Crop(int x, int y, int width, int height) const;
 
 private:

@@ -35,7 +35,7 @@ void CutIntoTiles(const std::string& path, const Canvas& sprite, std::vector<Til
 
 }  // namespace
 
-bool WriteContactSheet(const std::string& path,
+bool WriteContactSheet(const std::string& path, const std::string& halfSizePath,
                        const std::vector<std::pair<std::string, Canvas>>& sprites) {
     std::vector<Tile> tiles;
     for (const auto& [name, sprite] : sprites) {
@@ -68,5 +68,5 @@ bool WriteContactSheet(const std::string& path,
         sheet.Draw(tile.picture, tile.x, tile.y);
         DrawText(sheet, tile.x, tile.y + tile.picture.Height() + 2, tile.label, label);
     }
-    return WritePng(path, sheet);
+    return WritePng(path, sheet) && WritePng(halfSizePath, sheet.Shrunk(2));
 }

@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     // The contact sheet lies beside the data folder, outside the game's files.
     const size_t slash = dataFolder.find_last_of('/');
     const std::string parent = slash == std::string::npos ? "." : dataFolder.substr(0, slash);
-    const bool sheet = WriteContactSheet(parent + "/contact-sheet.png", writer.Sprites());
+    const bool sheet = WriteContactSheet(parent + "/contact-sheet.png",
+                                         parent + "/contact-sheet-half.png", writer.Sprites());
     if (!sheet) {
         std::fprintf(stderr, "corvanel-assetgen: cannot write the contact sheet\n");
     }

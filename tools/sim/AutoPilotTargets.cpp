@@ -8,7 +8,7 @@
 
 namespace {
 
-const EnemyKind Kinds[] = {
+const KnownEnemy Kinds[] = {
     {32, 9, 1, 1, false},          // small bird, in long streams
     {158, 94, 5, 8, false},        // gunship that hovers, then dives
     {92, 124, 25, 5, false},       // twin plane with diagonal shots
@@ -38,8 +38,8 @@ float Centre(int origin, int size) {
 
 }  // namespace
 
-const EnemyKind* KindOfSize(int width, int height) {
-    for (const EnemyKind& kind : Kinds) {
+const KnownEnemy* KindOfSize(int width, int height) {
+    for (const KnownEnemy& kind : Kinds) {
         if (kind.width == width && kind.height == height) {
             return &kind;
         }
@@ -75,7 +75,7 @@ Station TargetPicker::Choose(ShipSpot ship, const std::vector<EnemySighting>& en
 }
 
 double TargetPicker::Worth(ShipSpot ship, const EnemySighting& enemy) const {
-    const EnemyKind* kind = KindOfSize(enemy.rect.w, enemy.rect.h);
+    const KnownEnemy* kind = KindOfSize(enemy.rect.w, enemy.rect.h);
     if (!kind || enemy.destroyed) {
         return 0;
     }

@@ -7,7 +7,7 @@
 
 // What a player learns about each kind of enemy by meeting it, told apart by
 // its size on screen: the points it brings and about how many hits it takes.
-struct EnemyKind {
+struct KnownEnemy {
     int width;
     int height;
     int points;
@@ -16,7 +16,7 @@ struct EnemyKind {
 };
 
 // The kind of an enemy of that size, or null for one never met.
-const EnemyKind* KindOfSize(int width, int height);
+const KnownEnemy* KindOfSize(int width, int height);
 
 // Chooses what to shoot at and so where the ship would like to be: under
 // the enemy that brings the most points for the shots and the flight it

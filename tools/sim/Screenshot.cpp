@@ -5,7 +5,7 @@
 #include "tools/assetgen/Canvas.h"
 #include "tools/assetgen/PngWriter.h"
 
-bool SaveScreenshot(SDL_Surface* surface, const std::string& path) {
+bool SaveScreenshot(SDL_Surface* surface, const std::string& path, int shrink) {
     Canvas canvas(surface->w, surface->h);
     SDL_LockSurface(surface);
     const int bytes = surface->format->BytesPerPixel;
@@ -29,5 +29,5 @@ bool SaveScreenshot(SDL_Surface* surface, const std::string& path) {
         }
     }
     SDL_UnlockSurface(surface);
-    return WritePng(path, canvas);
+    return WritePng(path, shrink > 1 ? canvas.Shrunk(shrink) : canvas);
 }

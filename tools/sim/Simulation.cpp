@@ -233,7 +233,7 @@ void Simulation::TakeScreenshots(int shotFrame, const std::string& screen, SDL_S
     for (const ScreenshotRequest& request : options.screenshots) {
         const bool wanted = screen.empty() ? request.frame == shotFrame && request.screen.empty()
                                            : request.screen == screen;
-        if (wanted && !SaveScreenshot(display, request.path)) {
+        if (wanted && !SaveScreenshot(display, request.path, options.screenshotShrink)) {
             std::fprintf(stderr, "simulator: cannot write %s\n", request.path.c_str());
         }
     }

@@ -45,6 +45,7 @@ struct SimOptions {
     // Frames at whose start the window's quit request arrives.
     std::vector<int> windowCloses;
     std::vector<ScreenshotRequest> screenshots;
+    int screenshotShrink = 1;  // 2 writes them at half size
     std::shared_ptr<Pilot> pilot;
     int plays = 1;
     // ESC is pressed for this frame when the play-through is still running.

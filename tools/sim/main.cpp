@@ -1,4 +1,5 @@
 // corvanel-sim: runs the real game headless on virtual time.
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,7 @@ const char Usage[] =
     "  --pilot NAME            idle, fire or auto (dodges, aims and wins)\n"
     "  --screenshot WHEN:FILE  WHEN is a frame number or title, gameover,\n"
     "                          newspaper or summary; FILE is a PNG\n"
+    "  --shrink N              write screenshots N times smaller\n"
     "  --script FILE           lines: hold KEY FROM-TO, press KEY FRAME,\n"
     "                          quit FRAME, screenshot WHEN FILE, pilot NAME\n"
     "  --trace                 print the event trace as play goes\n"
@@ -132,6 +134,8 @@ int main(int argc, char** argv) {
             Apply("pilot", value(), "", options);
         } else if (option == "--script") {
             ReadScript(value(), options);
+        } else if (option == "--shrink") {
+            options.screenshotShrink = std::max(1, ParseNumber(value()));
         } else if (option == "--plays") {
             options.plays = ParseNumber(value());
         } else if (option == "--trace") {
