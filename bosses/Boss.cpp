@@ -60,8 +60,8 @@ Boss::Boss(SDL_Surface* screen, Rect rect, int halfWidth, int halfHeight, int ap
       explosionSound(LoadSound("Sound/Explosion_Boss.wav")),
       arrivalSound(LoadOptionalSound(description.arrivalSound)),
       shotSound(LoadSound("Sound/Shot1.wav")),
-      explosion(explosionStrip.get(), ExplosionCellSize, ExplosionCellSize, ExplosionCellCount,
-                ExplosionPeriodMs),
+      death(explosionStrip.get(), ExplosionCellSize, ExplosionCellSize, ExplosionCellCount,
+            ExplosionPeriodMs, explosionSound.get()),
       shots(ShotSlotCount),
       phaseLength(description.approach.length) {}
 
@@ -88,24 +88,11 @@ void Boss::Draw(bool shotsPending, bool* keep) {
             state = EnemyState::Normal;  // the flash lasts one frame
             break;
         case EnemyState::Destroyed:
-            if (!explosion.IsOver()) {
-                Explode();
-            } else {
-                if (finishCounter >= FinishDelay && !shotsPending) {
-                    *keep = false;
-                }
-                ++finishCounter;
+            if (!death.Step(screen, GetRect(), shotsPending)) {
+                *keep = false;
             }
             break;
     }
-}
-
-void Boss::Explode() {
-    if (deathStarted) {
-        PlaySound(EnemyExplosionChannel, explosionSound.get());
-        deathStarted = false;
-    }
-    explosion.Step(screen, GetRect());
 }
 
 int Boss::TestHits(Shot** heroShots, int count) {
@@ -125,7 +112,7 @@ int Boss::TestHits(Shot** heroShots, int count) {
     } else {
         // No flash for the last hit: the explosion starts instead.
         state = EnemyState::Destroyed;
-        deathStarted = true;
+        death.Begin();
         TRACE("boss %s destroyed", description.name);
     }
     return slot;
@@ -153,8 +140,7 @@ void Boss::TakeOutIfOutside(Rect before) {
     if (!outside) {
         return;
     }
-    explosion.Finish();
-    finishCounter = FinishDelay;
+    death.SkipToEnd();
     state = EnemyState::Destroyed;
     if (!leftPlayfield) {
         leftPlayfield = true;

@@ -5,10 +5,10 @@
 #include <array>
 
 #include "bosses/BossDescription.h"
+#include "enemies/DeathSequence.h"
 #include "enemies/Enemy.h"
 #include "gfx/Image.h"
 #include "gfx/Sound.h"
-#include "gfx/StripPlayback.h"
 #include "shots/ShotSlots.h"
 
 // What the four bosses share: a large enemy with its own images and sounds
@@ -42,13 +42,13 @@ public:
     int HitPoints() const { return hitPoints; }
     EnemyState State() const { return state; }
     int Frame() const { return frame; }
-    int ExplosionFrame() const { return explosion.Index(); }
-    int FinishCounter() const { return finishCounter; }
+    int ExplosionFrame() const { return death.ExplosionFrame(); }
+    int FinishCounter() const { return death.FramesAfter(); }
     int LiveShotCount() const { return shots.LiveCount(); }
 
     static constexpr int ShotSlotCount = 2000;
     // Frames counted after the explosion before a boss may finish.
-    static constexpr int FinishDelay = 35;
+    static constexpr int FinishDelay = DeathSequence::FinishDelay;
 
 protected:
     Boss(SDL_Surface* screen, Rect rect, int halfWidth, int halfHeight, int appearTime,
@@ -58,7 +58,6 @@ private:
     // Movement and phase step of one frame, while hit points are left.
     void Behave();
     void Draw(bool shotsPending, bool* keep);
-    void Explode();
     // Taken out of play, without explosion, sound or points, when the
     // rectangle from before this frame's move lies outside the boss band.
     void TakeOutIfOutside(Rect before);
@@ -88,15 +87,13 @@ private:
     ChunkPtr explosionSound;
     ChunkPtr arrivalSound;  // null for a boss that arrives silently
     ChunkPtr shotSound;
-    StripPlayback explosion;
+    DeathSequence death;
     // Declared after the images, which its shots borrow, so they go first.
     ShotSlots shots;
 
     int frame = 0;
     EnemyState state = EnemyState::Normal;
-    bool deathStarted = false;  // the explosion sound is still to start
     bool leftPlayfield = false;
-    int finishCounter = 0;
     BossPhase phase = BossPhase::Approach;
     const AttackPhase* attack = nullptr;  // the current attack phase
     int phaseTimer = 0;

@@ -10,8 +10,8 @@ RegularEnemy::RegularEnemy(SDL_Surface* screen, const EnemyBank* bank, Rect rect
       hitPoints(traits.hitPoints),
       shots(traits.shotSlotCount),
       media(&bank->Media(traits.kind)),
-      explosion(media->explosion.get(), traits.explosionWidth, traits.explosionHeight,
-                traits.explosionFrames, traits.explosionFrameTimeMs),
+      death(media->explosion.get(), traits.explosionWidth, traits.explosionHeight,
+            traits.explosionFrames, traits.explosionFrameTimeMs, media->explosionSound.get()),
       drawsShotsFirst(traits.drawsShotsFirst) {}
 
 bool RegularEnemy::Update() {
@@ -40,17 +40,8 @@ void RegularEnemy::Draw(bool shotsPending, bool* keep) {
             state = EnemyState::Normal;
             break;
         case EnemyState::Destroyed:
-            if (!explosion.IsOver()) {
-                if (explosionSoundPending) {
-                    PlaySound(EnemyExplosionChannel, media->explosionSound.get());
-                    explosionSoundPending = false;
-                }
-                explosion.Step(screen, GetRect());
-            } else {
-                if (!shotsPending && afterFrames >= FinishDelay) {
-                    *keep = false;
-                }
-                ++afterFrames;
+            if (!death.Step(screen, GetRect(), shotsPending)) {
+                *keep = false;
             }
             break;
     }
@@ -68,7 +59,7 @@ int RegularEnemy::TestHits(Shot** heroShots, int count) {
     if (hitPoints <= 0) {
         OnKilled();
         state = EnemyState::Destroyed;
-        explosionSoundPending = true;
+        death.Begin();
     } else {
         state = EnemyState::Hit;
     }
@@ -96,8 +87,7 @@ void RegularEnemy::FallThenSlant() {
 
 void RegularEnemy::ExitIfOutside(Rect before) {
     if (IsOutsidePlayfield(before)) {
-        explosion.Finish();
-        afterFrames = FinishDelay;
+        death.SkipToEnd();
         state = EnemyState::Destroyed;
     }
 }

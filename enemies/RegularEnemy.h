@@ -2,9 +2,9 @@
 
 #include <SDL.h>
 
+#include "enemies/DeathSequence.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyBank.h"
-#include "gfx/StripPlayback.h"
 #include "shots/ShotSlots.h"
 
 // The numbers that tell one regular enemy kind from another.
@@ -46,10 +46,7 @@ public:
     int GetHitPoints() const { return hitPoints; }
     int GetFrame() const { return frame; }
     const ShotSlots& Shots() const { return shots; }
-    bool IsExploding() const { return state == EnemyState::Destroyed && !explosion.IsOver(); }
-
-    // Updates counted after the explosion before the enemy may finish.
-    static constexpr int FinishDelay = 35;
+    bool IsExploding() const { return state == EnemyState::Destroyed && death.IsExploding(); }
 
 protected:
     // Movement, animation, firing and the playfield exit of one update.
@@ -76,9 +73,7 @@ protected:
     int frame = 0;
     int frameTicks = 0;
     EnemyState state = EnemyState::Normal;
-    StripPlayback explosion;
-    bool explosionSoundPending = false;
-    int afterFrames = 0;
+    DeathSequence death;
     int steps = 0;
     int travel = 0;
     int speed = 0;

@@ -28,15 +28,15 @@ bool IsPlayable(SoundFormat format) {
 }
 
 bool ReadWavFormat(SDL_RWops* stream, SoundFormat* format) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec header;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(stream, 0, &spec, &samples, &length)) {
+    if (!SDL_LoadWAV_RW(stream, 0, &header, &samples, &length)) {
         return false;
     }
     SDL_FreeWAV(samples);
-    format->rate = spec.freq;
-    format->channels = spec.channels;
+    format->rate = header.freq;
+    format->channels = header.channels;
     return true;
 }
 
