@@ -20,11 +20,11 @@ const TimetableRow Timetable[] = {
 // The strips (kind 2) sit on the playfield with their bottom edge on the
 // bottom of the screen.
 const LevelRow LevelTable[LevelCount] = {
-    {"./Images/Panorama/Nuages1.png", 2, {138, -910, 364, 1390}},
-    {"./Images/Panorama/Pluie1.png", 0, {0, 0, 640, 480}},
-    {"./Images/Panorama/Indust.png", 2, {138, -70, 364, 550}},
-    {"./Images/Panorama/Lave.png", 0, {0, 0, 640, 480}},
-    {"./Images/Panorama/Glace.png", 0, {0, 0, 640, 480}},
+    {"Nuages1", "./Images/Panorama/Nuages1.png", 2, {138, -910, 364, 1390}},
+    {"Pluie1", "./Images/Panorama/Pluie1.png", 0, {0, 0, 640, 480}},
+    {"Indust", "./Images/Panorama/Indust.png", 2, {138, -70, 364, 550}},
+    {"Lave", "./Images/Panorama/Lave.png", 0, {0, 0, 640, 480}},
+    {"Glace", "./Images/Panorama/Glace.png", 0, {0, 0, 640, 480}},
 };
 
 BackgroundChoice ChooseBackground(Uint32 elapsed) {

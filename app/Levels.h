@@ -6,6 +6,7 @@
 
 // The five sceneries of a play-through, in the order the Game creates them.
 struct LevelRow {
+    const char* name;  // for the trace
     const char* image;
     int scrollKind;
     Rect start;

@@ -21,8 +21,6 @@ constexpr int HeroExplosionFrameSize = 64;
 // starts after a 1.5 s lead-in with the opening music.
 constexpr Uint32 ScheduleLeadMs = 6000;
 
-const char* const BackgroundNames[LevelCount] = {"Nuages1", "Pluie1", "Indust", "Lave", "Glace"};
-
 }  // namespace
 
 PlayThrough::PlayThrough(SDL_Surface* screen, int framePeriodMs, PlayObserver* observer)
@@ -183,7 +181,7 @@ void PlayThrough::ReadEvents() {
 void PlayThrough::ScrollBackground(Uint32 elapsed) {
     const BackgroundChoice choice = ChooseBackground(elapsed);
     if (choice.row != shownBackground.row || choice.speed != shownBackground.speed) {
-        TRACE("background %s at %d px per frame", BackgroundNames[choice.row], choice.speed);
+        TRACE("background %s at %d px per frame", LevelTable[choice.row].name, choice.speed);
         shownBackground = choice;
     }
     backgrounds[choice.row]->Scroll(choice.speed);
