@@ -2,18 +2,10 @@
 // loads is there, loads through the game's own loaders, has its size, strip
 // layout and colour key, and the special pictures keep their promises (the
 // HUD window, the seamless backgrounds, the plain rank area).
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
-#include <ostream>
-#include <string>
-#include <vector>
 
-#include "gfx/Image.h"
-#include "tests/TestScreen.h"
+#include "tests/TestSupport.h"
 #include "tools/assetgen/AssetContract.h"
 
 namespace assetcontract {
@@ -28,56 +20,9 @@ namespace {
 using assetcontract::ImageAsset;
 using assetcontract::Keying;
 
-struct Colour {
-    Uint8 r, g, b;
-    bool operator==(const Colour& o) const { return r == o.r && g == o.g && b == o.b; }
-    bool operator!=(const Colour& o) const { return !(*this == o); }
-    int Luma() const { return (r * 3 + g * 6 + b) / 10; }
-};
-
-Colour KeyOf(const ImageAsset& asset) {
-    return {asset.key.r, asset.key.g, asset.key.b};
-}
-
 int Distance(Colour a, Colour b) {
     return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
 }
-
-std::string DataPath(const char* path) {
-    return std::string(CORVANEL_DATA_DIR) + "/" + path;
-}
-
-// A loaded picture copied out pixel by pixel, for scanning.
-class Picture {
-public:
-    explicit Picture(SDL_Surface* surface) : width_(surface->w), height_(surface->h) {
-        pixels_.reserve(static_cast<size_t>(width_) * height_);
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
-                Colour c;
-                ReadRgb(surface, x, y, &c.r, &c.g, &c.b);
-                pixels_.push_back(c);
-            }
-        }
-    }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    Colour At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
-
-    // Mean colour difference between two rows, per pixel.
-    double RowDifference(int a, int b) const {
-        double sum = 0;
-        for (int x = 0; x < width_; ++x) {
-            sum += Distance(At(x, a), At(x, b));
-        }
-        return sum / width_;
-    }
-
-private:
-    int width_;
-    int height_;
-    std::vector<Colour> pixels_;
-};
 
 // Loads a picture as the game does: keyed or opaque, converted to the
 // display format.
@@ -89,11 +34,43 @@ SurfacePtr LoadAsGame(const ImageAsset& asset) {
     return LoadOpaqueImage(path.c_str());
 }
 
-Picture LoadPicture(const char* path) {
-    const ImageAsset* asset = assetcontract::FindImage(path);
-    EXPECT_NE(asset, nullptr) << path;
-    return Picture(LoadAsGame(*asset).get());
-}
+// A picture loaded as the game loads it, copied out pixel by pixel for
+// scanning, with the key colour of its contract.
+class Picture {
+public:
+    explicit Picture(const ImageAsset& asset) : key{asset.key.r, asset.key.g, asset.key.b} {
+        SurfacePtr surface = LoadAsGame(asset);
+        width_ = surface->w;
+        height_ = surface->h;
+        for (int y = 0; y < height_; ++y) {
+            for (int x = 0; x < width_; ++x) {
+                pixels_.push_back(ColourAt(surface.get(), x, y));
+            }
+        }
+    }
+    explicit Picture(const char* path) : Picture(*assetcontract::FindImage(path)) {}
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    Colour At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+    bool Drawn(int x, int y) const { return At(x, y) != key; }
+
+    // Mean colour difference between two rows, per pixel.
+    double RowDifference(int a, int b) const {
+        double sum = 0;
+        for (int x = 0; x < width_; ++x) {
+            sum += Distance(At(x, a), At(x, b));
+        }
+        return sum / width_;
+    }
+
+    const Colour key;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Colour> pixels_;
+};
 
 std::string TestName(const testing::TestParamInfo<ImageAsset>& info) {
     std::string name = info.param.path;
@@ -133,20 +110,12 @@ class ScrollingImage : public ImageTest {};
 
 TEST_P(EveryImage, IsThereInTheFormatItsNameSays) {
     const ImageAsset& asset = GetParam();
-    FILE* file = std::fopen(DataPath(asset.path).c_str(), "rb");
-    ASSERT_NE(file, nullptr) << asset.path;
-    unsigned char signature[4] = {};
-    const size_t read = std::fread(signature, 1, 4, file);
-    std::fclose(file);
-    ASSERT_EQ(read, 4u);
+    const std::string bytes = ReadFileBytes(DataPath(asset.path));
+    ASSERT_GE(bytes.size(), 4u) << asset.path;
     if (assetcontract::HasExtension(asset.path, ".bmp")) {
-        EXPECT_EQ(signature[0], 'B');
-        EXPECT_EQ(signature[1], 'M');
+        EXPECT_EQ(bytes.substr(0, 2), "BM");
     } else {
-        EXPECT_EQ(signature[0], 0x89);
-        EXPECT_EQ(signature[1], 'P');
-        EXPECT_EQ(signature[2], 'N');
-        EXPECT_EQ(signature[3], 'G');
+        EXPECT_EQ(bytes.substr(0, 4), "\x89PNG");
     }
 }
 
@@ -160,23 +129,22 @@ TEST_P(GameLoadedImage, LoadsThroughTheGameLoaderAtItsSize) {
 
 TEST_P(SpriteImage, CellsStandOnTheirKeyAndShowSomething) {
     const ImageAsset& asset = GetParam();
-    const Picture picture(LoadAsGame(asset).get());
-    const Colour key = KeyOf(asset);
+    const Picture picture(asset);
     for (int cell = 0; cell < asset.cells; ++cell) {
         const int left = cell * asset.cellWidth;
         const int right = left + asset.cellWidth - 1;
         const int bottom = asset.cellHeight - 1;
-        EXPECT_EQ(picture.At(left, 0), key) << "cell " << cell;
-        EXPECT_EQ(picture.At(right, 0), key) << "cell " << cell;
-        EXPECT_EQ(picture.At(left, bottom), key) << "cell " << cell;
-        EXPECT_EQ(picture.At(right, bottom), key) << "cell " << cell;
+        EXPECT_EQ(picture.At(left, 0), picture.key) << "cell " << cell;
+        EXPECT_EQ(picture.At(right, 0), picture.key) << "cell " << cell;
+        EXPECT_EQ(picture.At(left, bottom), picture.key) << "cell " << cell;
+        EXPECT_EQ(picture.At(right, bottom), picture.key) << "cell " << cell;
         // Strip playback never shows a strip's last cell; every other one
         // has something to show.
         if (cell + 1 < asset.cells || asset.cells == 1) {
             int drawn = 0;
             for (int y = 0; y < asset.cellHeight; ++y) {
                 for (int x = left; x <= right; ++x) {
-                    drawn += picture.At(x, y) != key;
+                    drawn += picture.Drawn(x, y);
                 }
             }
             EXPECT_GT(drawn, 0) << "cell " << cell << " is empty";
@@ -187,14 +155,12 @@ TEST_P(SpriteImage, CellsStandOnTheirKeyAndShowSomething) {
 // A shading accident shows as a lone key pixel inside the sprite: a pixel
 // that turns transparent while all four of its neighbours are drawn.
 TEST_P(KeyedImage, KeyColourNeverAppearsInsideTheDrawing) {
-    const ImageAsset& asset = GetParam();
-    const Picture picture(LoadAsGame(asset).get());
-    const Colour key = KeyOf(asset);
+    const Picture picture(GetParam());
     for (int y = 1; y + 1 < picture.Height(); ++y) {
         for (int x = 1; x + 1 < picture.Width(); ++x) {
-            if (picture.At(x, y) == key) {
-                const bool enclosed = picture.At(x - 1, y) != key && picture.At(x + 1, y) != key &&
-                                      picture.At(x, y - 1) != key && picture.At(x, y + 1) != key;
+            if (!picture.Drawn(x, y)) {
+                const bool enclosed = picture.Drawn(x - 1, y) && picture.Drawn(x + 1, y) &&
+                                      picture.Drawn(x, y - 1) && picture.Drawn(x, y + 1);
                 ASSERT_FALSE(enclosed) << "lone key pixel at " << x << ", " << y;
             }
         }
@@ -204,8 +170,7 @@ TEST_P(KeyedImage, KeyColourNeverAppearsInsideTheDrawing) {
 // Scrolling backgrounds wrap: the bottom row must run into the top row no
 // more abruptly than any two neighbouring rows inside the picture.
 TEST_P(ScrollingImage, WrapsWithoutASeam) {
-    const ImageAsset& asset = GetParam();
-    const Picture picture(LoadAsGame(asset).get());
+    const Picture picture(GetParam());
     double typical = 0;
     for (int y = 0; y + 1 < picture.Height(); ++y) {
         typical += picture.RowDifference(y, y + 1);
@@ -247,13 +212,12 @@ TEST(AssetContract, EveryImagePathIsListedOnce) {
 
 TEST(AssetHudFrame, KeyFillsExactlyThePlayfieldWindow) {
     TestScreen screen;
-    const Picture frame = LoadPicture(assetcontract::FramePath);
-    const Colour key = KeyOf(*assetcontract::FindImage(assetcontract::FramePath));
+    const Picture frame(assetcontract::FramePath);
     for (int y = 0; y < frame.Height(); ++y) {
         for (int x = 0; x < frame.Width(); ++x) {
             const bool window =
                 x >= assetcontract::PlayfieldLeft && x <= assetcontract::PlayfieldRight;
-            ASSERT_EQ(frame.At(x, y) == key, window) << "at " << x << ", " << y;
+            ASSERT_EQ(!frame.Drawn(x, y), window) << "at " << x << ", " << y;
         }
     }
 }
@@ -263,7 +227,7 @@ TEST(AssetHudGauge, FitsInsideTheFrameBorderAndShowsEveryLifeCount) {
     std::vector<Picture> gauges;
     for (int i = 1; i <= assetcontract::GaugePictures; ++i) {
         const std::string path = "Images/Jauge/P" + std::to_string(i) + ".png";
-        gauges.push_back(LoadPicture(path.c_str()));
+        gauges.emplace_back(path.c_str());
         EXPECT_LE(assetcontract::GaugeX + gauges.back().Width(), assetcontract::PlayfieldLeft);
         EXPECT_LE(assetcontract::GaugeY + gauges.back().Height(), 480);
     }
@@ -281,16 +245,14 @@ TEST(AssetHudGauge, FitsInsideTheFrameBorderAndShowsEveryLifeCount) {
 
 // Mean colour difference between the drawn pixels of two sprites of one size.
 double SpriteDifference(const char* a, const char* b) {
-    const Picture first = LoadPicture(a);
-    const Picture second = LoadPicture(b);
-    const Colour keyA = KeyOf(*assetcontract::FindImage(a));
-    const Colour keyB = KeyOf(*assetcontract::FindImage(b));
+    const Picture first(a);
+    const Picture second(b);
     double sum = 0;
     int count = 0;
     for (int y = 0; y < first.Height(); ++y) {
         for (int x = 0; x < first.Width(); ++x) {
-            const bool drawnA = first.At(x, y) != keyA;
-            const bool drawnB = second.At(x, y) != keyB;
+            const bool drawnA = first.Drawn(x, y);
+            const bool drawnB = second.Drawn(x, y);
             if (drawnA || drawnB) {
                 sum += drawnA && drawnB ? Distance(first.At(x, y), second.At(x, y)) : 255;
                 ++count;
@@ -302,13 +264,12 @@ double SpriteDifference(const char* a, const char* b) {
 
 // Mean brightness of a sprite's drawn pixels.
 double SpriteLuma(const char* path) {
-    const Picture picture = LoadPicture(path);
-    const Colour key = KeyOf(*assetcontract::FindImage(path));
+    const Picture picture(path);
     double sum = 0;
     int count = 0;
     for (int y = 0; y < picture.Height(); ++y) {
         for (int x = 0; x < picture.Width(); ++x) {
-            if (picture.At(x, y) != key) {
+            if (picture.Drawn(x, y)) {
                 sum += picture.At(x, y).Luma();
                 ++count;
             }
@@ -377,7 +338,7 @@ TEST(AssetAnimation, EnemyFlashImagesAreBrighter) {
 
 TEST(AssetSummaryPicture, RankAreaIsPlainAndDark) {
     TestScreen screen;
-    const Picture summary = LoadPicture(assetcontract::SummaryPath);
+    const Picture summary(assetcontract::SummaryPath);
     const Colour first = summary.At(assetcontract::RankTextX, assetcontract::RankTextY);
     for (int y = 0; y < assetcontract::RankAreaHeight; ++y) {
         for (int x = 0; x < assetcontract::RankAreaWidth; ++x) {

@@ -3,13 +3,10 @@
 // character from "!" to "~", a black background, light glyphs, and a rank
 // line that fits the plain area of the summary picture.
 #include <SDL_image.h>
-#include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <algorithm>
 
-#include "gfx/Image.h"
-#include "tests/TestScreen.h"
+#include "tests/TestSupport.h"
 #include "tools/assetgen/AssetContract.h"
 
 namespace {
@@ -22,31 +19,16 @@ struct GlyphRun {
 class AssetFontStrip : public testing::Test {
 protected:
     void SetUp() override {
-        const std::string path = std::string(CORVANEL_DATA_DIR) + "/" + assetcontract::FontPath;
+        const std::string path = DataPath(assetcontract::FontPath);
         SDL_Surface* loaded = IMG_Load(path.c_str());
         ASSERT_NE(loaded, nullptr) << path;
-        // Colours read the same in the display format, which ReadRgb knows.
+        // Colours read the same in the display format.
         strip.reset(SDL_DisplayFormat(loaded));
         SDL_FreeSurface(loaded);
         ASSERT_TRUE(strip);
     }
 
-    bool Same(int x1, int y1, int x2, int y2) {
-        Uint8 r1, g1, b1, r2, g2, b2;
-        ReadRgb(strip.get(), x1, y1, &r1, &g1, &b1);
-        ReadRgb(strip.get(), x2, y2, &r2, &g2, &b2);
-        return r1 == r2 && g1 == g2 && b1 == b2;
-    }
-    int Luma(int x, int y) {
-        Uint8 r, g, b;
-        ReadRgb(strip.get(), x, y, &r, &g, &b);
-        return (r * 3 + g * 6 + b) / 10;
-    }
-    bool IsBlack(int x, int y) {
-        Uint8 r, g, b;
-        ReadRgb(strip.get(), x, y, &r, &g, &b);
-        return r == 0 && g == 0 && b == 0;
-    }
+    Colour At(int x, int y) { return ColourAt(strip.get(), x, y); }
 
     // The glyph runs, found as the font finds them: columns whose top pixel
     // is not the marker colour of pixel (0, 0).
@@ -54,12 +36,12 @@ protected:
         std::vector<GlyphRun> runs;
         int x = 0;
         while (x < strip->w - 1) {
-            if (Same(x, 0, 0, 0)) {
+            if (At(x, 0) == At(0, 0)) {
                 ++x;
                 continue;
             }
             const int left = x;
-            while (x < strip->w && !Same(x, 0, 0, 0)) {
+            while (x < strip->w && At(x, 0) != At(0, 0)) {
                 ++x;
             }
             runs.push_back({left, x - left});
@@ -78,12 +60,12 @@ TEST_F(AssetFontStrip, HasOneGlyphPerCharacterFromBangToTilde) {
 }
 
 TEST_F(AssetFontStrip, BackgroundIsBlackAndGlyphsAreLight) {
-    EXPECT_TRUE(IsBlack(0, strip->h - 1));
+    EXPECT_EQ(At(0, strip->h - 1), (Colour{0, 0, 0}));
     for (const GlyphRun& run : Glyphs()) {
         int brightest = 0;
         for (int y = 1; y < strip->h; ++y) {
             for (int x = run.left; x < run.left + run.width; ++x) {
-                brightest = std::max(brightest, Luma(x, y));
+                brightest = std::max(brightest, At(x, y).Luma());
             }
         }
         EXPECT_GT(brightest, 150) << "glyph at column " << run.left;

@@ -3,17 +3,13 @@
 // music tracks are stereo 44100 Hz Ogg Vorbis of their length that the mixer
 // opens, and the restarted track loops without a click.
 #include <SDL_mixer.h>
-#include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "gfx/Sound.h"
-#include "tests/TestScreen.h"
+#include "tests/TestSupport.h"
 #include "tools/assetgen/AssetContract.h"
 
 namespace {
@@ -21,24 +17,10 @@ namespace {
 using assetcontract::SoundAsset;
 using assetcontract::SoundKind;
 
-std::vector<unsigned char> ReadFile(const char* path) {
-    const std::string full = std::string(CORVANEL_DATA_DIR) + "/" + path;
-    std::vector<unsigned char> bytes;
-    if (FILE* file = std::fopen(full.c_str(), "rb")) {
-        unsigned char buffer[65536];
-        size_t read;
-        while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-            bytes.insert(bytes.end(), buffer, buffer + read);
-        }
-        std::fclose(file);
-    }
-    return bytes;
-}
-
-std::uint64_t Little(const std::vector<unsigned char>& bytes, size_t at, int count) {
+std::uint64_t Little(const std::string& bytes, size_t at, int count) {
     std::uint64_t value = 0;
     for (int i = count - 1; i >= 0; --i) {
-        value = value << 8 | bytes[at + i];
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
     }
     return value;
 }
@@ -52,14 +34,13 @@ struct WavFormat {
 };
 
 // Walks the RIFF chunks for the format and the samples.
-WavFormat ReadWav(const std::vector<unsigned char>& bytes) {
+WavFormat ReadWav(const std::string& bytes) {
     WavFormat format;
-    if (bytes.size() < 12 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF" ||
-        std::string(bytes.begin() + 8, bytes.begin() + 12) != "WAVE") {
+    if (bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0) {
         return format;
     }
     for (size_t at = 12; at + 8 <= bytes.size();) {
-        const std::string name(bytes.begin() + at, bytes.begin() + at + 4);
+        const std::string name = bytes.substr(at, 4);
         const size_t size = Little(bytes, at + 4, 4);
         if (name == "fmt " && Little(bytes, at + 8, 2) == 1) {
             format.channels = static_cast<int>(Little(bytes, at + 10, 2));
@@ -84,33 +65,26 @@ std::vector<const SoundAsset*> SoundsOfKind(SoundKind kind) {
     return sounds;
 }
 
-TEST(AssetSoundEffects, AreShort16BitWavsAtTheMixingRate) {
+TEST(AssetSoundEffects, AreShortAudible16BitWavsAtTheMixingRateNoTwoAlike) {
+    std::set<std::string> seen;
     for (const SoundAsset* sound : SoundsOfKind(SoundKind::Effect)) {
-        const WavFormat format = ReadWav(ReadFile(sound->path));
-        EXPECT_EQ(format.rate, assetcontract::SampleRate) << sound->path;
-        EXPECT_EQ(format.bits, 16) << sound->path;
-        ASSERT_GT(format.channels, 0) << sound->path;
+        SCOPED_TRACE(sound->path);
+        const std::string bytes = ReadFileBytes(DataPath(sound->path));
+        const WavFormat format = ReadWav(bytes);
+        EXPECT_EQ(format.rate, assetcontract::SampleRate);
+        EXPECT_EQ(format.bits, 16);
+        ASSERT_GT(format.channels, 0);
         const double seconds =
             static_cast<double>(format.dataBytes) / (2 * format.channels) / format.rate;
-        EXPECT_GE(seconds, sound->minSeconds) << sound->path;
-        EXPECT_LE(seconds, sound->maxSeconds) << sound->path;
-    }
-}
-
-TEST(AssetSoundEffects, AreAudibleAndNoTwoAlike) {
-    std::set<std::vector<unsigned char>> seen;
-    for (const SoundAsset* sound : SoundsOfKind(SoundKind::Effect)) {
-        const std::vector<unsigned char> bytes = ReadFile(sound->path);
-        const WavFormat format = ReadWav(bytes);
-        ASSERT_GT(format.dataBytes, 0u) << sound->path;
+        EXPECT_GE(seconds, sound->minSeconds);
+        EXPECT_LE(seconds, sound->maxSeconds);
         int loudest = 0;
         for (size_t at = format.dataAt; at + 1 < format.dataAt + format.dataBytes; at += 2) {
             loudest = std::max(loudest, std::abs(static_cast<std::int16_t>(Little(bytes, at, 2))));
         }
-        EXPECT_GT(loudest, 8000) << sound->path << " is nearly silent";
-        const std::vector<unsigned char> samples(bytes.begin() + format.dataAt,
-                                                 bytes.begin() + format.dataAt + format.dataBytes);
-        EXPECT_TRUE(seen.insert(samples).second) << sound->path << " repeats another effect";
+        EXPECT_GT(loudest, 8000) << "nearly silent";
+        EXPECT_TRUE(seen.insert(bytes.substr(format.dataAt, format.dataBytes)).second)
+            << "repeats another effect";
     }
 }
 
@@ -125,10 +99,14 @@ protected:
     TestScreen screen;
 };
 
-TEST_F(AssetMixer, SoundEffectsLoadThroughTheGameLoader) {
+TEST_F(AssetMixer, EffectsLoadThroughTheGameLoaderAndMusicOpensInTheMixer) {
     for (const SoundAsset* sound : SoundsOfKind(SoundKind::Effect)) {
-        const std::string path = std::string(CORVANEL_DATA_DIR) + "/" + sound->path;
-        EXPECT_TRUE(LoadSound(path.c_str())) << sound->path;
+        EXPECT_TRUE(LoadSound(DataPath(sound->path).c_str())) << sound->path;
+    }
+    for (const SoundAsset* music : SoundsOfKind(SoundKind::Music)) {
+        Mix_Music* track = Mix_LoadMUS(DataPath(music->path).c_str());
+        EXPECT_NE(track, nullptr) << music->path << ": " << Mix_GetError();
+        Mix_FreeMusic(track);
     }
 }
 
@@ -140,23 +118,22 @@ struct OggStream {
     std::uint64_t frames = 0;
 };
 
-OggStream ReadOgg(const std::vector<unsigned char>& bytes) {
+OggStream ReadOgg(const std::string& bytes) {
     OggStream stream;
-    const std::string text(bytes.begin(), bytes.end());
-    const size_t header = text.find("\x01vorbis");
-    if (text.compare(0, 4, "OggS") != 0 || header == std::string::npos) {
+    const size_t header = bytes.find("\x01vorbis");
+    if (bytes.compare(0, 4, "OggS") != 0 || header == std::string::npos) {
         return stream;
     }
-    stream.channels = bytes[header + 11];
+    stream.channels = static_cast<int>(Little(bytes, header + 11, 1));
     stream.rate = static_cast<int>(Little(bytes, header + 12, 4));
-    const size_t lastPage = text.rfind("OggS");
+    const size_t lastPage = bytes.rfind("OggS");
     stream.frames = Little(bytes, lastPage + 6, 8);
     return stream;
 }
 
 TEST(AssetMusic, TracksAreStereoVorbisOfTheirLength) {
     for (const SoundAsset* music : SoundsOfKind(SoundKind::Music)) {
-        const OggStream stream = ReadOgg(ReadFile(music->path));
+        const OggStream stream = ReadOgg(ReadFileBytes(DataPath(music->path)));
         EXPECT_EQ(stream.channels, 2) << music->path;
         ASSERT_EQ(stream.rate, assetcontract::SampleRate) << music->path;
         const double seconds = static_cast<double>(stream.frames) / stream.rate;
@@ -165,20 +142,10 @@ TEST(AssetMusic, TracksAreStereoVorbisOfTheirLength) {
     }
 }
 
-TEST_F(AssetMixer, MusicOpensInTheMixer) {
-    for (const SoundAsset* music : SoundsOfKind(SoundKind::Music)) {
-        const std::string path = std::string(CORVANEL_DATA_DIR) + "/" + music->path;
-        Mix_Music* track = Mix_LoadMUS(path.c_str());
-        EXPECT_NE(track, nullptr) << music->path << ": " << Mix_GetError();
-        Mix_FreeMusic(track);
-    }
-}
-
 // The game restarts the following track whenever it ends, so it must begin
 // and end at rest: a jump at either edge would click on every restart.
 TEST_F(AssetMixer, FollowingTrackStartsAndEndsAtRest) {
-    const std::string path = std::string(CORVANEL_DATA_DIR) + "/Sound/Boss.ogg";
-    Mix_Chunk* decoded = Mix_LoadWAV(path.c_str());
+    Mix_Chunk* decoded = Mix_LoadWAV(DataPath("Sound/Boss.ogg").c_str());
     ASSERT_NE(decoded, nullptr) << Mix_GetError();
     const Sint16* samples = reinterpret_cast<const Sint16*>(decoded->abuf);
     const size_t count = decoded->alen / 2;

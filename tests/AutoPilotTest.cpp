@@ -1,26 +1,12 @@
 #include "tools/sim/AutoPilot.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cmath>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "app/EndScreens.h"
-#include "hero/Hero.h"
-#include "tests/TestScreen.h"
+#include "tests/TestSupport.h"
 #include "tools/sim/Pilots.h"
-#include "tools/sim/VirtualPlatform.h"
 
 namespace {
-
-int CountLines(const std::vector<std::string>& trace, const std::string& text) {
-    return static_cast<int>(std::count_if(trace.begin(), trace.end(), [&](const std::string& line) {
-        return line.find(text) != std::string::npos;
-    }));
-}
 
 // The points of every kill in the trace ("kill slot 76 DarkAvionDuo: 25 points, total 25").
 int SumOfKillPoints(const std::vector<std::string>& trace) {
@@ -43,14 +29,15 @@ SimResult PlayWithTheAutoPilot(int maxFrames) {
     return Simulation(options).Run();
 }
 
-// The frame of the first trace line holding text, or -1.
-int FrameOf(const std::vector<std::string>& trace, const std::string& text) {
-    for (const std::string& line : trace) {
-        if (line.find(text) != std::string::npos) {
-            return std::stoi(line);
+// The trace lines of the frames before the given one.
+std::vector<std::string> LinesBefore(const SimResult& run, int frame) {
+    std::vector<std::string> lines;
+    for (const std::string& line : run.trace) {
+        if (std::stoi(line) < frame) {
+            lines.push_back(line);
         }
     }
-    return -1;
+    return lines;
 }
 
 // Play's first two frames both run at 0 ms (the pacer's first deadline is
@@ -61,19 +48,6 @@ int FirstFrameReaching(int ms) {
 }
 int FirstFramePast(int ms) {
     return ms / 13 + 1 + 2;
-}
-
-// A 16 x 16 shot centred at (x, y), as the bosses fire them.
-Threat BigShot(float x, float y, float vx, float vy) {
-    Threat shot;
-    shot.x = x;
-    shot.y = y;
-    shot.vx = vx;
-    shot.vy = vy;
-    shot.reachX = 7;
-    shot.reachY = 7;
-    shot.motionKnown = true;
-    return shot;
 }
 
 }  // namespace
@@ -109,21 +83,9 @@ TEST(AutoPilot, WinsAWholePlayThroughOnTheGamesOwnTimeline) {
     // Nothing in the game or the pilot depends on anything but what it saw:
     // a second run takes the same course, line for line.
     const int checkedFrames = 3000;
-    const SimResult again = PlayWithTheAutoPilot(checkedFrames);
-    std::vector<std::string> before;
-    std::vector<std::string> repeated;
-    for (const std::string& line : won.trace) {
-        if (std::stoi(line) < checkedFrames) {
-            before.push_back(line);
-        }
-    }
-    for (const std::string& line : again.trace) {
-        if (std::stoi(line) < checkedFrames) {
-            repeated.push_back(line);
-        }
-    }
+    const std::vector<std::string> before = LinesBefore(won, checkedFrames);
     EXPECT_GT(before.size(), 500u);
-    EXPECT_EQ(repeated, before);
+    EXPECT_EQ(LinesBefore(PlayWithTheAutoPilot(checkedFrames), checkedFrames), before);
 }
 
 // The pilot's idea of how the ship flies and when its gun slows it must be
@@ -132,7 +94,8 @@ TEST(AutoPilot, FliesAndFiresExactlyAsTheRealShip) {
     TestScreen display;
     VirtualPlatform clock{1000};
     clock.Install();
-    Hero hero(display.screen, MakeRect(150, 430, 36, 33), 6, 60, 20, 16, 64, 64);
+    const std::unique_ptr<Hero> ship = MakeShip(display.screen, 150, 430);
+    Hero& hero = *ship;
     const struct {
         Heading heading;
         int frames;
@@ -175,7 +138,8 @@ TEST(AutoPilot, FindsTheGapInAFallingCurtainOfShots) {
     std::vector<Threat> curtain;
     for (int x = 150; x <= 490; x += 12) {
         if (x < 266 || x > 314) {
-            curtain.push_back(BigShot(static_cast<float>(x), 300, 0, 2));
+            // A 16 x 16 shot as the bosses fire them, falling 2 pixels a frame.
+            curtain.push_back({static_cast<float>(x), 300, 0, 2, 7, 7, true});
         }
     }
     Outlook outlook;

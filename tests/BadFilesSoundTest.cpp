@@ -2,8 +2,6 @@
 // format the mixer cannot bring to the device's rate: each stays silent and
 // play goes on. The music hands over to the following track when the
 // opening one cannot be played.
-#include <gtest/gtest.h>
-
 #include <SDL_mixer.h>
 
 #include <string>
@@ -11,14 +9,11 @@
 #include "gfx/LiveCount.h"
 #include "gfx/Sound.h"
 #include "tests/BadFilesTree.h"
-#include "tests/TestScreen.h"
+#include "tools/assetgen/AssetContract.h"
 #include "tools/sim/Pilots.h"
 #include "tools/sim/Simulation.h"
 
 namespace {
-
-const Damage EveryDamage[] = {Damage::Missing, Damage::Empty, Damage::Truncated,
-                              Damage::WrongFormat};
 
 // A 68-byte WAV whose rate reads as 1,140,872,738 Hz: the mixer's converter
 // ran off the end of its table of steps and jumped into the weeds. Found by
@@ -94,21 +89,7 @@ SilentPlay PlayFrom(const BadFilesTree& tree, int frames) {
     return play;
 }
 
-constexpr int EveryGameSound = 10;
-
 }  // namespace
-
-TEST(BadFiles, ADamagedSoundLoadsAsSilence) {
-    TestScreen display;
-    ASSERT_TRUE(display.audioOpen);
-    for (Damage damage : EveryDamage) {
-        BadFilesTree tree;
-        DamageFile(tree, "Sound/Shot1.wav", damage);
-        ChunkPtr sound = LoadSound((tree.Path() + "/Sound/Shot1.wav").c_str());
-        EXPECT_EQ(sound, nullptr) << DamageName(damage);
-        PlaySound(EnemyShotChannel, sound.get());
-    }
-}
 
 TEST(BadFiles, AWavFarFromAnyPlayableRateStaysSilentInsteadOfCrashing) {
     TestScreen display;
@@ -116,34 +97,29 @@ TEST(BadFiles, AWavFarFromAnyPlayableRateStaysSilentInsteadOfCrashing) {
     BadFilesTree tree;
     tree.Write("Sound/Shot1.wav", BytesOf(WavAtAGigahertz));
     tree.Write("Sound/Shot4.wav", BytesOf(WavClaimingFourGigabytes));
-    EXPECT_EQ(LoadSound((tree.Path() + "/Sound/Shot1.wav").c_str()), nullptr);
-    EXPECT_EQ(LoadSound((tree.Path() + "/Sound/Shot4.wav").c_str()), nullptr);
+    EXPECT_EQ(LoadSound(tree.PathOf("Sound/Shot1.wav").c_str()), nullptr);
+    EXPECT_EQ(LoadSound(tree.PathOf("Sound/Shot4.wav").c_str()), nullptr);
 }
 
 TEST(BadFiles, MusicFarFromAnyPlayableRateStaysSilentInsteadOfCrashingAsItPlays) {
     TestScreen display;
     ASSERT_TRUE(display.audioOpen);
     BadFilesTree tree;
-    const std::string track = BadFilesTree::Original("Sound/Boss.ogg");
+    const std::string track = ReadFileBytes(DataPath("Sound/Boss.ogg"));
     for (Uint32 rate : {0u, 50u, 1000000000u}) {
         tree.Write("Sound/Boss.ogg", WithVorbisRate(track, rate));
-        EXPECT_EQ(LoadMusic((tree.Path() + "/Sound/Boss.ogg").c_str()), nullptr) << rate;
+        EXPECT_EQ(LoadMusic(tree.PathOf("Sound/Boss.ogg").c_str()), nullptr) << rate;
     }
     // The same file at a rate the mixer converts plays as before.
     tree.Write("Sound/Boss.ogg", WithVorbisRate(track, 22050));
-    EXPECT_NE(LoadMusic((tree.Path() + "/Sound/Boss.ogg").c_str()), nullptr);
+    EXPECT_NE(LoadMusic(tree.PathOf("Sound/Boss.ogg").c_str()), nullptr);
 }
 
 TEST(BadFiles, PlayGoesOnInSilenceWhenEverySoundIsDamaged) {
     BadFilesTree tree;
-    const char* const sounds[EveryGameSound] = {
-        "Sound/Shot1.wav",          "Sound/Shot4.wav",
-        "Sound/Explosion1.wav",     "Sound/explosion1.wav",
-        "Sound/Metroid.wav",        "Sound/Xantum.wav",
-        "Sound/Explosion_Boss.wav", "Sound/Explosion1_UP.wav",
-        "Sound/Good_Bye.ogg",       "Sound/Boss.ogg"};
-    for (int i = 0; i < EveryGameSound; ++i) {
-        DamageFile(tree, sounds[i], EveryDamage[i % 4]);
+    int next = 0;  // each damage on two effects
+    for (const assetcontract::SoundAsset& sound : assetcontract::Sounds) {
+        DamageFile(tree, sound.path, EveryDamage[next++ % 4]);
     }
     const SilentPlay play = PlayFrom(tree, 400);
     EXPECT_EQ(play.ending, PlayEnding::Quit);
@@ -151,19 +127,17 @@ TEST(BadFiles, PlayGoesOnInSilenceWhenEverySoundIsDamaged) {
     EXPECT_FALSE(play.musicPlayed);
 }
 
-TEST(BadFiles, AMissingOpeningTrackHandsOverToTheFollowingOne) {
-    BadFilesTree tree;
-    tree.Remove("Sound/Good_Bye.ogg");
-    const SilentPlay play = PlayFrom(tree, 100);
-    EXPECT_EQ(play.ending, PlayEnding::Quit);
-    EXPECT_TRUE(play.musicPlayed);
-}
-
-TEST(BadFiles, AnUnplayableOpeningTrackHandsOverToTheFollowingOne) {
-    BadFilesTree tree;
-    tree.Write("Sound/Good_Bye.ogg",
-               WithVorbisRate(BadFilesTree::Original("Sound/Good_Bye.ogg"), 1000000000u));
-    const SilentPlay play = PlayFrom(tree, 100);
-    EXPECT_EQ(play.ending, PlayEnding::Quit);
-    EXPECT_TRUE(play.musicPlayed);
+TEST(BadFiles, AMissingOrUnplayableOpeningTrackHandsOverToTheFollowingOne) {
+    const std::string opening = "Sound/Good_Bye.ogg";
+    for (bool missing : {true, false}) {
+        BadFilesTree tree;
+        if (missing) {
+            tree.Remove(opening);
+        } else {
+            tree.Write(opening, WithVorbisRate(ReadFileBytes(DataPath(opening)), 1000000000u));
+        }
+        const SilentPlay play = PlayFrom(tree, 100);
+        EXPECT_EQ(play.ending, PlayEnding::Quit) << missing;
+        EXPECT_TRUE(play.musicPlayed) << missing;
+    }
 }

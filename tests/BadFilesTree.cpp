@@ -1,41 +1,17 @@
 #include "tests/BadFilesTree.h"
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool IsPicture(const std::string& file) {
-    return file.rfind("Images/", 0) == 0;
-}
-
-}  // namespace
-
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 BadFilesTree::BadFilesTree() {
-    char folder[] = "/tmp/corvanel-bad-files-XXXXXX";
-    if (!mkdtemp(folder)) {
-        ADD_FAILURE() << "cannot make a scratch folder";
-        return;
+    if (Path().empty()) {
+        return;  // the scratch folder has failed the test
     }
-    root = folder;
     const fs::path data = CORVANEL_DATA_DIR;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(data)) {
-        const fs::path copy = root / fs::relative(entry.path(), data);
+        const fs::path copy = Path() / fs::relative(entry.path(), data);
         if (entry.is_directory()) {
             fs::create_directories(copy);
         } else {
@@ -44,29 +20,18 @@ BadFilesTree::BadFilesTree() {
     }
 }
 
-BadFilesTree::~BadFilesTree() {
-    if (!root.empty()) {
-        std::error_code ignored;
-        fs::remove_all(root, ignored);
-    }
-}
-
-std::string BadFilesTree::Original(const std::string& file) {
-    return ReadFileBytes(std::string(CORVANEL_DATA_DIR) + "/" + file);
-}
-
 void BadFilesTree::Remove(const std::string& file) {
-    fs::remove(root + "/" + file);
+    fs::remove(PathOf(file));
 }
 
 void BadFilesTree::Write(const std::string& file, const std::string& bytes) {
     Remove(file);  // the link, not the real file behind it
-    std::ofstream out(root + "/" + file, std::ios::binary);
+    std::ofstream out(PathOf(file), std::ios::binary);
     out << bytes;
 }
 
 void BadFilesTree::Truncate(const std::string& file) {
-    const std::string whole = Original(file);
+    const std::string whole = ReadFileBytes(DataPath(file));
     Write(file, whole.substr(0, whole.size() / 2));
 }
 
@@ -85,6 +50,7 @@ const char* DamageName(Damage damage) {
 }
 
 void DamageFile(BadFilesTree& tree, const std::string& file, Damage damage) {
+    const bool isPicture = file.rfind("Images/", 0) == 0;
     switch (damage) {
         case Damage::Missing:
             tree.Remove(file);
@@ -96,32 +62,8 @@ void DamageFile(BadFilesTree& tree, const std::string& file, Damage damage) {
             tree.Truncate(file);
             break;
         case Damage::WrongFormat:
-            tree.Write(file, BadFilesTree::Original(IsPicture(file) ? "Sound/Shot1.wav"
-                                                                    : "Images/Heros/Corvanel.png"));
+            tree.Write(file, ReadFileBytes(DataPath(isPicture ? "Sound/Shot1.wav"
+                                                              : "Images/Heros/Corvanel.png")));
             break;
     }
-}
-
-WorkingFolder::WorkingFolder(const std::string& folder) : previous(fs::current_path()) {
-    fs::current_path(folder);
-}
-
-WorkingFolder::~WorkingFolder() {
-    fs::current_path(previous);
-}
-
-CommandResult RunCommandIn(const std::string& folder, const std::string& environment,
-                           const std::string& command) {
-    const std::string out = folder + "/.out.txt";
-    const std::string err = folder + "/.err.txt";
-    const std::string line = "cd '" + folder + "' && " + environment + " timeout 60 " + command +
-                             " >'" + out + "' 2>'" + err + "'";
-    const int status = std::system(line.c_str());
-    CommandResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadFileBytes(out);
-    result.err = ReadFileBytes(err);
-    std::remove(out.c_str());
-    std::remove(err.c_str());
-    return result;
 }

@@ -4,7 +4,8 @@
 
 #include "tools/sim/VirtualPlatform.h"
 
-TEST(FramePacer, SleepsTheRestOfAnEarlyFrameAndStartsTheNextFromWaking) {
+// The wrap of the clock is tested with the rest of the game's arithmetic.
+TEST(FramePacer, SleepsTheRestOfAnEarlyFrameAndNeverCatchesUpLostTime) {
     VirtualPlatform clock(1000);
     clock.Install();
     FramePacer pacer(1000, 13);
@@ -20,30 +21,13 @@ TEST(FramePacer, SleepsTheRestOfAnEarlyFrameAndStartsTheNextFromWaking) {
     pacer.Wait(clock.GetTicks());
     EXPECT_EQ(clock.GetTicks(), 1026u);
     EXPECT_EQ(pacer.NextDeadline(), 1039u);
-}
 
-TEST(FramePacer, NeverCatchesUpLostTime) {
-    VirtualPlatform clock(2000);
-    clock.Install();
-    FramePacer pacer(2000, 13);
-
-    clock.Advance(20);  // a 20 ms frame
+    // A 20 ms frame: no sleep, and the next frame counts from its end.
+    clock.Advance(20);
     pacer.Wait(clock.GetTicks());
-    EXPECT_EQ(clock.GetTicks(), 2020u);  // no delay
-    EXPECT_EQ(pacer.NextDeadline(), 2033u);
-
-    // The following frame still gets its full period.
+    EXPECT_EQ(clock.GetTicks(), 1046u);
+    EXPECT_EQ(pacer.NextDeadline(), 1059u);
     clock.Advance(1);
     pacer.Wait(clock.GetTicks());
-    EXPECT_EQ(clock.GetTicks(), 2033u);
-}
-
-TEST(FramePacer, DeadlineComparisonIsUnsignedAcrossTheClockWrap) {
-    VirtualPlatform clock(0xFFFFFFF0u);
-    clock.Install();
-    FramePacer pacer(0xFFFFFFF0u, 13);
-    clock.Advance(2);
-    pacer.Wait(clock.GetTicks());
-    EXPECT_EQ(clock.GetTicks(), 0xFFFFFFFDu);
-    EXPECT_EQ(pacer.NextDeadline(), 0xFFFFFFFDu + 13u);  // wraps to 10
+    EXPECT_EQ(clock.GetTicks(), 1059u);
 }

@@ -1,32 +1,17 @@
 #include "hero/Hero.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
-
 #include "gfx/Sound.h"
-#include "tests/TestScreen.h"
-#include "tools/sim/VirtualPlatform.h"
+#include "tests/TestSupport.h"
 
 namespace {
 
 // A ship on a test display, with its own keyboard and stick, on a virtual
 // clock that moves 13 ms per frame.
-class HeroTest : public testing::Test {
+class HeroTest : public PlayfieldTest {
 protected:
-    TestScreen display;
-    VirtualPlatform clock{1000};
     Uint8 keys[SDLK_LAST] = {};
     JoystickState stick = {0, 0, 0, 0, 0};
-    SurfacePtr shotImage{SDL_CreateRGBSurface(SDL_SWSURFACE, 8, 8, 32, 0xFF0000, 0xFF00, 0xFF, 0)};
 
-    void SetUp() override { clock.Install(); }
-
-    std::unique_ptr<Hero> MakeHero(int x = Hero::StartX, int y = Hero::StartY, int lives = 6) {
-        return std::make_unique<Hero>(display.screen, MakeRect(x, y, 36, 33), lives, 60, 20, 16, 64,
-                                      64);
-    }
     // One frame as the game runs it: fire, move, update.
     void Frame(Hero& hero) {
         hero.Fire(keys, &stick);
@@ -34,14 +19,10 @@ protected:
         hero.Update();
         clock.Advance(13);
     }
-    // An enemy shot of w x h whose centre is (dx, dy) off the ship's centre.
-    std::unique_ptr<Shot> ShotNear(const Hero& hero, int dx, int dy, int w = 8, int h = 8) {
+    // An enemy shot of 8 x 8 whose centre is (dx, dy) off the ship's centre.
+    std::unique_ptr<Shot> ShotNear(const Hero& hero, int dx, int dy) {
         const Rect ship = hero.GetRect();
-        const int cx = CentreX(ship) + dx;
-        const int cy = CentreY(ship) + dy;
-        return std::make_unique<Shot>(display.screen, shotImage.get(), shotImage.get(),
-                                      MakeRect(cx - w / 2, cy - h / 2, w, h), 0, 1, 5, 0, 1, 5, 0,
-                                      1, 5, 0, 1, 5);
+        return std::unique_ptr<Shot>(shots.Still(CentreX(ship) + dx, CentreY(ship) + dy, 8, 8));
     }
     bool HitBy(Hero& hero, Shot* shot) {
         Shot* shots[3] = {nullptr, shot, nullptr};
@@ -63,7 +44,7 @@ protected:
 }  // namespace
 
 TEST_F(HeroTest, BoundsAreTestedBeforeTheStep) {
-    auto hero = MakeHero(306, 2);
+    auto hero = MakeShip(display.screen, 306, 2);
     keys[SDLK_UP] = 1;
     Frame(*hero);
     EXPECT_EQ(hero->GetRect().y, -1);
@@ -72,7 +53,7 @@ TEST_F(HeroTest, BoundsAreTestedBeforeTheStep) {
     EXPECT_EQ(hero->GetRect().y, -1);
     EXPECT_EQ(hero->GetPose(), HeroPose::Level);
 
-    auto firing = MakeHero(306, 2);
+    auto firing = MakeShip(display.screen, 306, 2);
     keys[SDLK_g] = 1;  // firing slows the step to 2
     Frame(*firing);
     EXPECT_EQ(firing->GetRect().y, 0);
@@ -80,7 +61,7 @@ TEST_F(HeroTest, BoundsAreTestedBeforeTheStep) {
     keys[SDLK_g] = 0;
     keys[SDLK_UP] = 0;
     keys[SDLK_LEFT] = 1;
-    auto left = MakeHero(140, 200);
+    auto left = MakeShip(display.screen, 140, 200);
     Frame(*left);
     Frame(*left);
     EXPECT_EQ(left->GetRect().x, 137);
@@ -88,15 +69,14 @@ TEST_F(HeroTest, BoundsAreTestedBeforeTheStep) {
     keys[SDLK_LEFT] = 0;
     keys[SDLK_RIGHT] = 1;
     keys[SDLK_DOWN] = 1;
-    auto corner = MakeHero(466, 447);  // right edge 502, bottom edge 480
+    auto corner = MakeShip(display.screen, 466, 447);  // right edge 502, bottom edge 480
     Frame(*corner);
     Frame(*corner);
-    EXPECT_EQ(corner->GetRect().x, 469);
-    EXPECT_EQ(corner->GetRect().y, 450);
+    EXPECT_EQ(BoxOf(corner->GetRect()), (Box{469, 450, 36, 33}));
 }
 
 TEST_F(HeroTest, TiltBuildsOverSevenUpdatesAndDiagonalsNeverTilt) {
-    auto hero = MakeHero();
+    auto hero = MakeShip(display.screen);
     keys[SDLK_LEFT] = 1;
     for (int update = 1; update <= 7; ++update) {
         Frame(*hero);
@@ -119,8 +99,7 @@ TEST_F(HeroTest, TiltBuildsOverSevenUpdatesAndDiagonalsNeverTilt) {
     }
     EXPECT_EQ(hero->GetPose(), HeroPose::Left);
     EXPECT_EQ(hero->GetTilt(), 0);
-    EXPECT_EQ(hero->GetRect().x, before.x - 30);
-    EXPECT_EQ(hero->GetRect().y, before.y - 30);
+    EXPECT_EQ(BoxOf(hero->GetRect()), (Box{before.x - 30, before.y - 30, 36, 33}));
 
     // Left and right together cancel out, and the later one names the pose.
     keys[SDLK_UP] = 0;
@@ -132,7 +111,7 @@ TEST_F(HeroTest, TiltBuildsOverSevenUpdatesAndDiagonalsNeverTilt) {
 }
 
 TEST_F(HeroTest, TheStickFliesAndFiresLikeTheKeys) {
-    auto hero = MakeHero();
+    auto hero = MakeShip(display.screen);
     stick.right = 1;
     stick.fire = 1;
     Frame(*hero);
@@ -149,7 +128,7 @@ TEST_F(HeroTest, TheStickFliesAndFiresLikeTheKeys) {
 }
 
 TEST_F(HeroTest, FiresAtMostOneShotEvery61Milliseconds) {
-    auto hero = MakeHero();
+    auto hero = MakeShip(display.screen);
     const int soundsBefore = SoundPlayCount(HeroShotChannel);
     keys[SDLK_g] = 1;
     int fired = 0;
@@ -166,15 +145,12 @@ TEST_F(HeroTest, FiresAtMostOneShotEvery61Milliseconds) {
     EXPECT_EQ(firingFrames, (std::vector<int>{0, 5, 10, 15, 20}));
     EXPECT_EQ(SoundPlayCount(HeroShotChannel) - soundsBefore, fired);
     // A hero shot climbs 6 pixels a frame from above the ship's nose.
-    const Rect newest = hero->GetShots()[4]->GetRect();
-    EXPECT_EQ(newest.x, Hero::StartX + 9);
-    EXPECT_EQ(newest.y, Hero::StartY - 20 - 6);
-    EXPECT_EQ(newest.w, 17);
-    EXPECT_EQ(newest.h, 41);
+    EXPECT_EQ(BoxOf(hero->GetShots()[4]->GetRect()),
+              (Box{Hero::StartX + 9, Hero::StartY - 20 - 6, 17, 41}));
 }
 
 TEST_F(HeroTest, AFullPoolRefusesSilently) {
-    auto hero = MakeHero();
+    auto hero = MakeShip(display.screen);
     keys[SDLK_g] = 1;
     for (int frame = 0; frame < 60; ++frame) {
         hero->Fire(keys, &stick);
@@ -189,39 +165,33 @@ TEST_F(HeroTest, AFullPoolRefusesSilently) {
 }
 
 TEST_F(HeroTest, NearMissesTurnTheNextTwentyFramesOfShotsRed) {
-    auto hero = MakeHero();
+    auto hero = MakeShip(display.screen);
     auto graze = ShotNear(*hero, 19, 14);  // inside the near-miss box only
     EXPECT_FALSE(HitBy(*hero, graze.get()));
     EXPECT_EQ(hero->GetBonusTimer(), 20);
     auto wide = ShotNear(*hero, 20, 0);
+    auto high = ShotNear(*hero, 0, 15);
     hero->Update();  // 19 left
     EXPECT_FALSE(HitBy(*hero, wide.get()));
+    EXPECT_FALSE(HitBy(*hero, high.get()));
     EXPECT_EQ(hero->GetBonusTimer(), 19);
 
     keys[SDLK_g] = 1;
     std::vector<int> damage;
-    for (int frame = 0; frame < 25; ++frame) {
-        const int before = hero->Shots().LiveCount();
+    for (int slot = 0; slot < 25; ++slot) {
         Frame(*hero);
-        clock.Advance(60);  // a shot every frame
-        if (hero->Shots().LiveCount() > before) {
-            for (int slot = 59; slot >= 0; --slot) {
-                if (Shot* shot = hero->GetShots()[slot]) {
-                    damage.push_back(shot->GetDamage());
-                    break;
-                }
-            }
-        }
+        clock.Advance(60);  // a shot every frame, each in the next slot
+        const Shot* newest = hero->GetShots()[slot];
+        damage.push_back(newest ? newest->GetDamage() : 0);
     }
     // Timer values 19 down to 1 give red shots of damage 2; then blue.
-    ASSERT_EQ(damage.size(), 25u);
-    EXPECT_EQ(std::count(damage.begin(), damage.end(), 2), 19);
-    EXPECT_EQ(damage[18], 2);
-    EXPECT_EQ(damage[19], 1);
+    std::vector<int> expected(19, 2);
+    expected.resize(25, 1);
+    EXPECT_EQ(damage, expected);
 }
 
 TEST_F(HeroTest, AShotHitsOnlyWhenTheShipsCentreIsWellInsideIt) {
-    auto hero = MakeHero();
+    auto hero = MakeShip(display.screen);
     for (int d : {3, -3}) {
         auto miss = ShotNear(*hero, d, 0);
         EXPECT_FALSE(HitBy(*hero, miss.get())) << d;
@@ -235,7 +205,7 @@ TEST_F(HeroTest, AShotHitsOnlyWhenTheShipsCentreIsWellInsideIt) {
 }
 
 TEST_F(HeroTest, BodiesHitWhenTheCentresComeWithinTheMargins) {
-    auto hero = MakeHero();
+    auto hero = MakeShip(display.screen);
     const Rect ship = hero->GetRect();
     // An enemy whose centre is 9 pixels right: margin 8 + 1 is not enough.
     hero->CheckBodyHit(MakeRect(CentreX(ship) + 9 - 16, CentreY(ship) - 4, 32, 9), 8, 3);
@@ -245,7 +215,7 @@ TEST_F(HeroTest, BodiesHitWhenTheCentresComeWithinTheMargins) {
 }
 
 TEST_F(HeroTest, OneLifePerHitThenReentryAndRecovery) {
-    auto hero = MakeHero();
+    auto hero = MakeShip(display.screen);
     keys[SDLK_g] = 1;
     Frame(*hero);  // a shot in flight when the hit comes
     keys[SDLK_g] = 0;
@@ -265,8 +235,7 @@ TEST_F(HeroTest, OneLifePerHitThenReentryAndRecovery) {
     EXPECT_EQ(SoundPlayCount(HeroExplosionChannel) - explosionSounds, 1);
     EXPECT_EQ(hero->GetLives(), 5);
     EXPECT_EQ(hero->GetState(), HeroState::Entering);
-    EXPECT_EQ(hero->GetRect().x, Hero::StartX);
-    EXPECT_EQ(hero->GetRect().y, Hero::ReentryY);
+    EXPECT_EQ(BoxOf(hero->GetRect()), (Box{Hero::StartX, Hero::ReentryY, 36, 33}));
     EXPECT_EQ(hero->Shots().LiveCount(), 1);  // it kept flying
 
     // Rising 2 pixels an update from 480 to 410, switching in the 36th.
@@ -283,7 +252,7 @@ TEST_F(HeroTest, OneLifePerHitThenReentryAndRecovery) {
 }
 
 TEST_F(HeroTest, TheLastLifeIsTakenOnceAndTheShipStaysDown) {
-    auto hero = MakeHero(Hero::StartX, Hero::StartY, 1);
+    auto hero = MakeShip(display.screen, Hero::StartX, Hero::StartY, 1);
     auto shot = ShotNear(*hero, 0, 0);
     ASSERT_TRUE(HitBy(*hero, shot.get()));
     for (int frame = 0; frame < 32; ++frame) {

@@ -22,6 +22,14 @@ TEST(Joystick, TheDeadZoneIncludesItsEdges) {
     EXPECT_EQ(state.fire, 0);
 }
 
+// SDL 1.2 cannot make a joystick without a device node, so a stick with too
+// few buttons cannot be plugged in here: the rule that leaves one unread is
+// tested on its own.
+TEST(Joystick, AStickWithFewerThanFourButtonsIsNeverRead) {
+    EXPECT_FALSE(Joystick::HasEnoughButtons(3));
+    EXPECT_TRUE(Joystick::HasEnoughButtons(4));
+}
+
 TEST(Joystick, WithoutAStickTheRecordIsClearedAndNeverRead) {
     SDL_Init(SDL_INIT_JOYSTICK);
     Joystick first;

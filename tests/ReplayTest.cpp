@@ -1,42 +1,25 @@
 #include "tools/sim/Replay.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <fstream>
-#include <string>
 
+#include "tests/TestSupport.h"
 #include "tools/sim/Pilots.h"
 #include "tools/sim/Simulation.h"
 
-namespace {
-
-std::string TempPath(const char* name) {
-    return std::string(testing::TempDir()) + "corvanel_" + std::to_string(getpid()) + "_" + name;
-}
-
-// Trace lines without the timing of the machine that ran them.
-std::vector<std::string> Events(const SimResult& result) {
-    return result.trace;
-}
-
-}  // namespace
-
 TEST(Replay, ARecordedRunRepeatsExactlyWithoutItsPilot) {
-    const std::string path = TempPath("run.rec");
+    const TempFile file("run.rec");
     SimOptions recorded;
     recorded.keepTrace = true;
     recorded.pilot = MakePilot("fire");
     recorded.holds = {{SDLK_UP, 100, 160}};
     recorded.maxFrames = 1500;
-    recorded.recordPath = path;
+    recorded.recordPath = file.path;
     const SimResult first = Simulation(recorded).Run();
 
     SimOptions replayed;
     replayed.keepTrace = true;
-    replayed.replayPath = path;
+    replayed.replayPath = file.path;
     const SimResult second = Simulation(replayed).Run();
-    std::remove(path.c_str());
 
     ASSERT_EQ(first.plays.size(), 1u);
     ASSERT_EQ(second.plays.size(), 1u);
@@ -45,7 +28,7 @@ TEST(Replay, ARecordedRunRepeatsExactlyWithoutItsPilot) {
     EXPECT_EQ(second.plays[0].score, first.plays[0].score);
     EXPECT_EQ(second.plays[0].lives, first.plays[0].lives);
     EXPECT_GT(first.trace.size(), 50u);
-    EXPECT_EQ(Events(second), Events(first));
+    EXPECT_EQ(second.trace, first.trace);
 }
 
 TEST(Replay, KeyStatesAndClockReadingsRoundTripThroughTheFile) {
@@ -66,12 +49,11 @@ TEST(Replay, KeyStatesAndClockReadingsRoundTripThroughTheFile) {
     written.PutDelay(13);
     written.PutJoystick(JoystickState{1, 0, 0, 1, 1});
     written.PutTicks(5);  // the clock wrapped
-    const std::string path = TempPath("small.rec");
-    ASSERT_TRUE(written.Save(path));
+    const TempFile file("small.rec");
+    ASSERT_TRUE(written.Save(file.path));
 
     ReplayLog read;
-    ASSERT_TRUE(read.Load(path));
-    std::remove(path.c_str());
+    ASSERT_TRUE(read.Load(file.path));
     EXPECT_EQ(read.TakeTicks(), 1000u);
     EXPECT_EQ(read.TakeTicks(), 1013u);
     const Uint8* first = read.TakeKeys();
@@ -104,9 +86,8 @@ TEST(Replay, AGameThatAsksForSomethingElseStopsTheReplayWithAMessage) {
         },
         testing::ExitedWithCode(1), "after the recording ended");
 
-    const std::string path = TempPath("not-a.rec");
-    std::ofstream(path) << "something else\n";
+    const TempFile file("not-a.rec");
+    std::ofstream(file.path) << "something else\n";
     ReplayLog other;
-    EXPECT_FALSE(other.Load(path));
-    std::remove(path.c_str());
+    EXPECT_FALSE(other.Load(file.path));
 }

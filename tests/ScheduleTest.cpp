@@ -1,16 +1,11 @@
 #include "app/EnemySchedule.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <vector>
 
 #include "app/PlayThrough.h"
 #include "enemies/EnemyBank.h"
-#include "tests/TestScreen.h"
-#include "tools/sim/VirtualPlatform.h"
+#include "tests/TestSupport.h"
 
 namespace {
 
@@ -36,9 +31,19 @@ const ScheduledKind* KindNamed(const char* name) {
     return nullptr;
 }
 
-struct Enemies {
+// Every slot of the schedule filled from the given moment.
+class EnemySchedule : public testing::Test {
+protected:
+    TestScreen display;
+    VirtualPlatform clock{0};
+    EnemyBank bank;
     std::vector<Enemy*> slots = std::vector<Enemy*>(EnemySlotCount, nullptr);
-    ~Enemies() {
+
+    void Fill(Uint32 base) {
+        clock.Install();
+        FillEnemySlots(slots.data(), display.screen, &bank, base);
+    }
+    ~EnemySchedule() override {
         for (Enemy* enemy : slots) {
             delete enemy;
         }
@@ -47,15 +52,10 @@ struct Enemies {
 
 }  // namespace
 
-TEST(EnemySchedule, RegularEnemiesEnterOnTimeAtTheirDrawnPositions) {
-    TestScreen display;
-    VirtualPlatform clock(0);
-    clock.Install();
-    EnemyBank bank;
-    Enemies enemies;
+TEST_F(EnemySchedule, RegularEnemiesEnterOnTimeAtTheirDrawnPositions) {
     std::srand(1);  // replayed below, draw for draw
     const Uint32 base = 50000;
-    FillEnemySlots(enemies.slots.data(), display.screen, &bank, base);
+    Fill(base);
 
     std::srand(1);
     int regular = 0;
@@ -65,7 +65,7 @@ TEST(EnemySchedule, RegularEnemiesEnterOnTimeAtTheirDrawnPositions) {
         if (!kind) {
             continue;  // a boss's slot
         }
-        ASSERT_NE(enemies.slots[slot], nullptr) << slot;
+        ASSERT_NE(slots[slot], nullptr) << slot;
         ++regular;
         // The x of each enemy comes from the draw just before it is made,
         // after every number the enemies before it drew for themselves.
@@ -73,14 +73,12 @@ TEST(EnemySchedule, RegularEnemiesEnterOnTimeAtTheirDrawnPositions) {
         for (int draw = 0; draw < kind->drawsAfterPosition; ++draw) {
             std::rand();
         }
-        const Enemy& enemy = *enemies.slots[slot];
-        const Rect r = enemy.GetRect();
-        EXPECT_EQ(r.x, expectedX) << slot;
-        EXPECT_EQ(r.y, 1 - kind->height) << slot;  // bottom row on the top row
-        EXPECT_EQ(r.w, kind->width);
-        EXPECT_EQ(r.h, kind->height);
-        points += enemy.GetScore();
-        EXPECT_EQ(enemy.GetScore(), kind->score);
+        // The bottom row on the playfield's top row.
+        EXPECT_EQ(BoxOf(slots[slot]->GetRect()),
+                  (Box{expectedX, 1 - kind->height, kind->width, kind->height}))
+            << slot;
+        points += slots[slot]->GetScore();
+        EXPECT_EQ(slots[slot]->GetScore(), kind->score);
     }
     EXPECT_EQ(regular, 498);
     EXPECT_EQ(points, 65 + 50 + 600 + 25 + 748);
@@ -93,24 +91,19 @@ TEST(EnemySchedule, RegularEnemiesEnterOnTimeAtTheirDrawnPositions) {
     } times[] = {{0, 250},    {64, 16250},  {65, 19250},  {74, 32750},   {76, 60750},
                  {99, 83750}, {100, 86250}, {124, 98250}, {126, 137450}, {499, 174750}};
     for (const auto& t : times) {
-        EXPECT_EQ(enemies.slots[t.slot]->GetAppearTime(), static_cast<int>(base) + t.at) << t.slot;
-        EXPECT_FALSE(enemies.slots[t.slot]->HasAppeared(base + t.at - 1));
-        EXPECT_TRUE(enemies.slots[t.slot]->HasAppeared(base + t.at));
+        EXPECT_EQ(slots[t.slot]->GetAppearTime(), static_cast<int>(base) + t.at) << t.slot;
+        EXPECT_FALSE(slots[t.slot]->HasAppeared(base + t.at - 1));
+        EXPECT_TRUE(slots[t.slot]->HasAppeared(base + t.at));
     }
 }
 
-TEST(EnemySchedule, BossesWaitAtTheEdgesOfThePlayfieldAndXantumHoldsTheLastSlot) {
-    TestScreen display;
-    VirtualPlatform clock(0);
-    clock.Install();
-    EnemyBank bank;
-    Enemies enemies;
+TEST_F(EnemySchedule, BossesWaitAtTheEdgesOfThePlayfieldAndXantumHoldsTheLastSlot) {
     const Uint32 base = 7000;
-    FillEnemySlots(enemies.slots.data(), display.screen, &bank, base);
+    Fill(base);
     const struct {
         int slot;
         const char* name;
-        Rect place;
+        Box place;
         int halfWidth;
         int halfHeight;
         int appearsAt;
@@ -121,22 +114,17 @@ TEST(EnemySchedule, BossesWaitAtTheEdgesOfThePlayfieldAndXantumHoldsTheLastSlot)
         {501, "Xantum", {502, 0, 225, 239}, 80, 80, 227000},
     };
     int points = 0;
-    for (const Enemy* enemy : enemies.slots) {
+    for (const Enemy* enemy : slots) {
         ASSERT_NE(enemy, nullptr);
         points += enemy->GetScore();
     }
     EXPECT_EQ(points, 5988);
     for (const auto& boss : bosses) {
         EXPECT_STREQ(ScheduledKindName(boss.slot), boss.name);
-        const Enemy& enemy = *enemies.slots[boss.slot];
-        const Rect r = enemy.GetRect();
-        EXPECT_EQ(r.x, boss.place.x) << boss.name;
-        EXPECT_EQ(r.y, boss.place.y) << boss.name;
-        EXPECT_EQ(r.w, boss.place.w) << boss.name;
-        EXPECT_EQ(r.h, boss.place.h) << boss.name;
+        const Enemy& enemy = *slots[boss.slot];
+        EXPECT_EQ(BoxOf(enemy.GetRect()), boss.place) << boss.name;
         EXPECT_EQ(enemy.GetHalfWidth(), boss.halfWidth);
         EXPECT_EQ(enemy.GetHalfHeight(), boss.halfHeight);
         EXPECT_EQ(enemy.GetAppearTime(), static_cast<int>(base) + boss.appearsAt);
     }
-    EXPECT_EQ(FinalBossSlot, 501);
 }

@@ -1,44 +1,35 @@
 #include "shots/Shot.h"
 
-#include <gtest/gtest.h>
+#include <climits>
 
-#include <vector>
-
-#include "gfx/Image.h"
 #include "shots/ShotSlots.h"
+#include "tests/TestSupport.h"
 
 namespace {
-
-SurfacePtr Filled(int w, int h, Uint32 colour) {
-    SurfacePtr s(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0));
-    SDL_FillRect(s.get(), nullptr, colour);
-    return s;
-}
-
-Uint32 PixelAt(SDL_Surface* s, int x, int y) {
-    return static_cast<const Uint32*>(s->pixels)[y * s->pitch / 4 + x];
-}
 
 constexpr Uint32 Red = 0xFF0000;
 constexpr Uint32 Blue = 0x0000FF;
 
-// A small world for shots: a screen and two 4 x 4 images.
+// A small world for shots: a screen and two 4 x 4 images, red and blue.
 struct ShotWorld {
-    SurfacePtr screen = Filled(640, 480, 0);
-    SurfacePtr imageA = Filled(4, 4, Red);
-    SurfacePtr imageB = Filled(4, 4, Blue);
+    SurfacePtr screen = NewSurface(640, 480);
+    SurfacePtr imageA = NewSurface(4, 4, Red);
+    SurfacePtr imageB = NewSurface(4, 4, Blue);
+    ShotMaker shots{screen.get()};
 
-    Shot* Straight(Rect rect, int dx, int dy) {
-        return new Shot(screen.get(), imageA.get(), imageB.get(), rect, dx, dy, 5, dx, dy, 5, dx,
-                        dy, 30, dx, dy, 300);
+    // A path shot of four segments, each given as dx, dy and frames.
+    Shot Path(Rect rect, const int (&segments)[12]) {
+        const int* s = segments;
+        return Shot(screen.get(), imageA.get(), imageB.get(), rect, s[0], s[1], s[2], s[3], s[4],
+                    s[5], s[6], s[7], s[8], s[9], s[10], s[11]);
     }
     // Updates the shot once and tells which image it drew ('A' or 'B').
-    char Step(Shot& shot, bool* alive) {
+    char Step(Shot& shot) {
         SDL_FillRect(screen.get(), nullptr, 0);
-        shot.Update(alive);
-        const Rect r = shot.GetRect();
-        const Uint32 colour = PixelAt(screen.get(), r.x, r.y);
-        return colour == Red ? 'A' : colour == Blue ? 'B' : '?';
+        bool alive = false;
+        shot.Update(&alive);
+        const Colour drawn = ColourAt(screen.get(), shot.GetRect().x, shot.GetRect().y);
+        return drawn == Colour{255, 0, 0} ? 'A' : drawn == Colour{0, 0, 255} ? 'B' : '?';
     }
 };
 
@@ -46,8 +37,7 @@ struct ShotWorld {
 
 TEST(Shot, PathSegmentsRunTheirFramesAndTheLastRunsForEver) {
     ShotWorld world;
-    Shot shot(world.screen.get(), world.imageA.get(), world.imageB.get(), MakeRect(300, 200, 4, 4),
-              1, 0, 2, 0, 1, 3, 5, 5, 1, 0, -1, 1);
+    Shot shot = world.Path(MakeRect(300, 200, 4, 4), {1, 0, 2, 0, 1, 3, 5, 5, 1, 0, -1, 1});
     const int expectedX[] = {301, 302, 302, 302, 302, 307, 307, 307};
     const int expectedY[] = {200, 200, 201, 202, 203, 208, 207, 206};
     for (int i = 0; i < 8; ++i) {
@@ -59,28 +49,25 @@ TEST(Shot, PathSegmentsRunTheirFramesAndTheLastRunsForEver) {
     }
 }
 
+// The bottom of int is held too, without counting down past it.
 TEST(Shot, ASegmentCountedFromZeroOrBelowIsNeverLeft) {
     ShotWorld world;
-    for (int frames : {0, -3}) {
-        Shot shot(world.screen.get(), world.imageA.get(), world.imageB.get(),
-                  MakeRect(300, 100, 4, 4), 0, 2, frames, 7, 7, 1, 7, 7, 1, 7, 7, 1);
+    for (int frames : {0, INT_MIN}) {
+        Shot shot = world.Path(MakeRect(300, 100, 4, 4), {0, 2, frames, 7, 7, 1, 7, 7, 1, 7, 7, 1});
         for (int i = 0; i < 50; ++i) {
             bool alive = false;
             shot.Update(&alive);
         }
-        EXPECT_EQ(shot.GetRect().x, 300);
-        EXPECT_EQ(shot.GetRect().y, 200);
+        EXPECT_EQ(BoxOf(shot.GetRect()), (Box{300, 200, 4, 4})) << frames;
     }
 }
 
 TEST(Shot, BlinksBetweenItsImagesFourAndFiveUpdatesAtATime) {
     ShotWorld world;
-    Shot path(world.screen.get(), world.imageA.get(), world.imageB.get(), MakeRect(300, 240, 4, 4),
-              0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1);
+    Shot path = world.Path(MakeRect(300, 240, 4, 4), {0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1});
     std::string seen;
     for (int i = 0; i < 21; ++i) {
-        bool alive = false;
-        seen += world.Step(path, &alive);
+        seen += world.Step(path);
     }
     EXPECT_EQ(seen, "AAABBBBBAAAABBBBBAAAA");
 
@@ -89,8 +76,7 @@ TEST(Shot, BlinksBetweenItsImagesFourAndFiveUpdatesAtATime) {
     ray.SetPath(300, 240, 0, 0, 0, 0, 0, 0);
     seen.clear();
     for (int i = 0; i < 14; ++i) {
-        bool alive = false;
-        seen += world.Step(ray, &alive);
+        seen += world.Step(ray);
     }
     EXPECT_EQ(seen, "AAAABBBBBAAAAB");
 }
@@ -109,7 +95,7 @@ TEST(Shot, PlayfieldAreaEdgesAreStrict) {
         {MakeRect(300, -4, 4, 4), true},  {MakeRect(300, -5, 4, 4), false},
     };
     for (const Case& c : cases) {
-        std::unique_ptr<Shot> shot(world.Straight(c.start, 0, 0));
+        std::unique_ptr<Shot> shot(world.shots.Straight(c.start));
         bool alive = !c.alive;
         shot->Update(&alive);
         EXPECT_EQ(alive, c.alive) << c.start.x << "," << c.start.y;
@@ -139,9 +125,9 @@ TEST(ShotSlots, FillLowestFreeSlotsCullLeaversAndOwnTheRest) {
     ShotWorld world;
     ShotSlots slots(4);
     EXPECT_EQ(slots.FirstFree(), 0);
-    slots.Put(0, world.Straight(MakeRect(300, 100, 4, 4), 0, 0));
-    slots.Put(2, world.Straight(MakeRect(300, 1, 4, 4), 0, -6));  // leaves at once
-    slots.Put(3, world.Straight(MakeRect(300, 100, 4, 4), 0, 0));
+    slots.Put(0, world.shots.Straight(MakeRect(300, 100, 4, 4)));
+    slots.Put(2, world.shots.Straight(MakeRect(300, 1, 4, 4), 0, -6));  // leaves at once
+    slots.Put(3, world.shots.Straight(MakeRect(300, 100, 4, 4)));
     EXPECT_EQ(slots.FirstFree(), 1);
     EXPECT_EQ(slots.FirstFree(2), -1);
     EXPECT_EQ(slots.LiveCount(), 3);

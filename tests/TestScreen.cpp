@@ -22,22 +22,3 @@ TestScreen::TestScreen(bool withAudio) {
 TestScreen::~TestScreen() {
     ShutDownSdl();
 }
-
-void ReadRgb(SDL_Surface* surface, int x, int y, Uint8* r, Uint8* g, Uint8* b) {
-    SDL_LockSurface(surface);
-    const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-    Uint32 pixel = 0;
-    switch (surface->format->BytesPerPixel) {
-        case 4:
-            pixel = reinterpret_cast<const Uint32*>(row)[x];
-            break;
-        case 2:
-            pixel = reinterpret_cast<const Uint16*>(row)[x];
-            break;
-        default:
-            pixel = row[x];
-            break;
-    }
-    SDL_UnlockSurface(surface);
-    SDL_GetRGB(pixel, surface->format, r, g, b);
-}

@@ -15,6 +15,3 @@ public:
     SDL_Surface* screen = nullptr;
     bool audioOpen = false;
 };
-
-// Reads one pixel of a 32-bit surface as r, g, b.
-void ReadRgb(SDL_Surface* surface, int x, int y, Uint8* r, Uint8* g, Uint8* b);

@@ -1,27 +1,13 @@
 // The boss shots' trajectory kinds, followed frame by frame.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <vector>
+#include <utility>
 
-#include "gfx/Image.h"
-#include "shots/Shot.h"
+#include "tests/TestSupport.h"
 
 namespace {
 
-SurfacePtr Blank(int w, int h) {
-    return SurfacePtr(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0));
-}
-
-struct Point {
-    int x;
-    int y;
-    bool operator==(const Point& o) const { return x == o.x && y == o.y; }
-};
-
-std::ostream& operator<<(std::ostream& out, const Point& p) {
-    return out << "(" << p.x << ", " << p.y << ")";
-}
+// Where a shot was drawn: x, y.
+using Point = std::pair<int, int>;
 
 // A trajectory shot with its own screen and image, as a boss fires it.
 class Flight {
@@ -48,8 +34,8 @@ public:
         return seen;
     }
 
-    SurfacePtr screen = Blank(640, 480);
-    SurfacePtr image = Blank(16, 16);
+    SurfacePtr screen = NewSurface(640, 480);
+    SurfacePtr image = NewSurface(16, 16);
     Shot shot;
 };
 
