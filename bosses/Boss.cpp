@@ -1,5 +1,6 @@
 #include "bosses/Boss.h"
 
+#include "enemies/EnemyDrawing.h"
 #include "gfx/Playfield.h"
 #include "gfx/Trace.h"
 
@@ -66,46 +67,32 @@ Boss::Boss(SDL_Surface* screen, Rect rect, int halfWidth, int halfHeight, int ap
       phaseLength(description.approach.length) {}
 
 bool Boss::Update() {
-    bool keep = true;
     // A boss destroyed by hits stands still and holds its fire; one that
     // flew out of play still has hit points and keeps going.
     if (hitPoints > 0) {
         Behave();
     }
     const bool shotsPending = description.finishWaitsForShots && shots.AnyOccupied();
-    Draw(shotsPending, &keep);
+    const bool keep = Draw(shotsPending);
     shots.UpdateAll();
     return keep;
 }
 
-void Boss::Draw(bool shotsPending, bool* keep) {
-    switch (state) {
-        case EnemyState::Normal:
-            DrawSurface(frames[frame].get(), screen, GetRect());
-            break;
-        case EnemyState::Hit:
-            DrawSurface(flashFrames[frame].get(), screen, GetRect());
-            state = EnemyState::Normal;  // the flash lasts one frame
-            break;
-        case EnemyState::Destroyed:
-            if (!death.Step(screen, GetRect(), shotsPending)) {
-                *keep = false;
-            }
-            break;
-    }
+bool Boss::Draw(bool shotsPending) {
+    return DrawByState(&state, frames[frame].get(), flashFrames[frame].get(), &death, screen,
+                       GetRect(), shotsPending);
 }
 
 int Boss::TestHits(Shot** heroShots, int count) {
     if (state == EnemyState::Destroyed) {
         return -1;
     }
-    const int slot = FindHit(heroShots, count);
+    const int slot = TakeFirstHit(heroShots, count, &hitPoints);
     if (slot == -1) {
         return -1;
     }
     // Every hero shot that reaches the hit box does its damage, whatever
     // its colour.
-    hitPoints -= heroShots[slot]->GetDamage();
     TRACE("hit slot %d, %d hit points left", Trace::Subject(), hitPoints);
     if (hitPoints > 0) {
         state = EnemyState::Hit;

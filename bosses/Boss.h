@@ -57,7 +57,8 @@ protected:
 private:
     // Movement and phase step of one frame, while hit points are left.
     void Behave();
-    void Draw(bool shotsPending, bool* keep);
+    // Draws the enemy by its state; false once it may be deleted.
+    bool Draw(bool shotsPending);
     // Taken out of play, without explosion, sound or points, when the
     // rectangle from before this frame's move lies outside the boss band.
     void TakeOutIfOutside(Rect before);

@@ -33,3 +33,11 @@ int Enemy::FindHit(Shot** shots, int count) const {
     }
     return -1;
 }
+
+int Enemy::TakeFirstHit(Shot** shots, int count, int* hitPoints) const {
+    const int slot = FindHit(shots, count);
+    if (slot != -1) {
+        *hitPoints -= shots[slot]->GetDamage();
+    }
+    return slot;
+}

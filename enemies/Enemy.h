@@ -43,6 +43,9 @@ public:
     // The first hero shot, in slot order, that overlaps the hit box: its
     // slot, or -1. Changes nothing.
     int FindHit(Shot** shots, int count) const;
+    // FindHit, then the damage of that shot taken from hitPoints: the shot's
+    // slot, or -1 with hitPoints unchanged.
+    int TakeFirstHit(Shot** shots, int count, int* hitPoints) const;
 
 private:
     Rect rect;

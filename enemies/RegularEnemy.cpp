@@ -1,5 +1,6 @@
 #include "enemies/RegularEnemy.h"
 
+#include "enemies/EnemyDrawing.h"
 #include "gfx/Image.h"
 #include "gfx/Trace.h"
 
@@ -22,40 +23,27 @@ bool RegularEnemy::Update() {
     const bool shotsPending = shots.AnyOccupied();
     if (drawsShotsFirst) {
         shots.UpdateAll();
-        Draw(shotsPending, &keep);
+        keep = Draw(shotsPending);
     } else {
-        Draw(shotsPending, &keep);
+        keep = Draw(shotsPending);
         shots.UpdateAll();
     }
     return keep;
 }
 
-void RegularEnemy::Draw(bool shotsPending, bool* keep) {
-    switch (state) {
-        case EnemyState::Normal:
-            DrawSurface(media->frames[frame].get(), screen, GetRect());
-            break;
-        case EnemyState::Hit:
-            DrawSurface(media->hitFrames[frame].get(), screen, GetRect());
-            state = EnemyState::Normal;
-            break;
-        case EnemyState::Destroyed:
-            if (!death.Step(screen, GetRect(), shotsPending)) {
-                *keep = false;
-            }
-            break;
-    }
+bool RegularEnemy::Draw(bool shotsPending) {
+    return DrawByState(&state, media->frames[frame].get(), media->hitFrames[frame].get(), &death,
+                       screen, GetRect(), shotsPending);
 }
 
 int RegularEnemy::TestHits(Shot** heroShots, int count) {
     if (state == EnemyState::Destroyed) {
         return -1;
     }
-    const int slot = FindHit(heroShots, count);
+    const int slot = TakeFirstHit(heroShots, count, &hitPoints);
     if (slot == -1) {
         return -1;
     }
-    hitPoints -= heroShots[slot]->GetDamage();
     if (hitPoints <= 0) {
         OnKilled();
         state = EnemyState::Destroyed;

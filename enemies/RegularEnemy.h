@@ -80,7 +80,8 @@ protected:
     int drift = 0;
 
 private:
-    void Draw(bool shotsPending, bool* keep);
+    // Draws the enemy by its state; false once it may be deleted.
+    bool Draw(bool shotsPending);
 
     bool drawsShotsFirst;
 };
