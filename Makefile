@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Wraps CMake: `make play` and `make test` do everything on a fresh Debian 12 machine.
 BUILD ?= build
 JOBS ?= $(shell nproc)

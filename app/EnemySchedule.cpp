@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/EnemySchedule.h"
 
 #include "app/PlayThrough.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Game.h"
 
 #include "app/PlayThrough.h"

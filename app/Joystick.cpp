@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Joystick.h"
 
 #include "gfx/Platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/PlayThrough.h"
 
 #include <SDL_mixer.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/TitleScreen.h"
 
 #include "app/FramePacer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Program.h"
 
 // The command line is ignored: the game has no options.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bosses/Boss.h"
 
 #include "enemies/EnemyDrawing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A boss's phase machine: the approach, the attack phases with their bursts
 // and spin, and the leave move. Every step runs once per frame from Behave.
 #include "bosses/Boss.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The five bursts of the bosses: their shared draws and each shot's path.
 #include "bosses/Burst.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "enemies/DarkMetroid.h"
 
 #include "gfx/Random.h"

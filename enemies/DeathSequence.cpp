@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "enemies/DeathSequence.h"
 
 #include "gfx/Sound.h"

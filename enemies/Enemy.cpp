@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "enemies/Enemy.h"
 
 #include <cstdlib>

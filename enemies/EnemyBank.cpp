@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "enemies/EnemyBank.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "enemies/EnemyDrawing.h"
 
 #include "gfx/Image.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "enemies/Missile.h"
 
 #include "gfx/Random.h"

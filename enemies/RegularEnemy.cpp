@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "enemies/RegularEnemy.h"
 
 #include "enemies/EnemyDrawing.h"

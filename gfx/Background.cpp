@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/Background.h"
 
 #include "gfx/Playfield.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/BitmapFont.h"
 
 #include <SDL_image.h>

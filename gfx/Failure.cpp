@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/Failure.h"
 
 #include <SDL.h>

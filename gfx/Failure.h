@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Stops the game when it cannot go on (a picture that cannot be read, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // How many of each kind of resource the game holds at this moment. Each is

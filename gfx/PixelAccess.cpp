@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/PixelAccess.h"
 
 #include <cstdio>

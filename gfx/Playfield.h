@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The 640 x 480 screen and the playfield strip on it, where the ship flies,

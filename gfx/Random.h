@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A number from 0 to n - 1 from the standard generator, which the game never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/Rect.h"
 
 #include "gfx/Playfield.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/Sound.h"
 
 #include "gfx/SoundFormat.h"

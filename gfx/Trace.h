@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The event trace: one plain line per notable moment of play (a shot fired,

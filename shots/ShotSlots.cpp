@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shots/ShotSlots.h"
 
 ShotSlots::ShotSlots(int count) : slots(static_cast<size_t>(count), nullptr) {}

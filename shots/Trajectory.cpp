@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The trajectory kinds of boss shots: rays and spirals around an origin,
 // recomputed from radius and angle every frame so no rounding accumulates.
 #include <algorithm>

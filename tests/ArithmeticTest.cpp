@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The arithmetic the game relies on, where it wraps or nearly overflows: the
 // 16-bit positions, halves of unsigned sizes, the millisecond clock's wraps
 // (a game left running reaches them) and counts that must not run past int.

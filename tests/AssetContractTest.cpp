@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The generated pictures against the asset contract: every file the game
 // loads is there, loads through the game's own loaders, has its size, strip
 // layout and colour key, and the special pictures keep their promises (the

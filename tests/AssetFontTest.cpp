@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The generated glyph strip against the strip format the font reads: a marker
 // row whose marker-coloured columns separate the glyphs, one glyph per
 // character from "!" to "~", a black background, light glyphs, and a rank

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The generated sounds against the asset contract: every effect is a short
 // 44100 Hz, 16-bit WAV that the game's loader accepts, no two alike; both
 // music tracks are stereo 44100 Hz Ogg Vorbis of their length that the mixer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pictures that are missing, empty, cut short or of another format: the game
 // stops with a message naming the picture's path and a non-zero exit code,
 // before it shows anything, and never crashes. Only the font strip of the

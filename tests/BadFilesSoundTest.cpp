@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sounds that are missing, empty, cut short, of another format, or in a
 // format the mixer cannot bring to the device's rate: each stays silent and
 // play goes on. The music hands over to the following track when the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four bosses: approach, hits and flash, explosion and finish, leaving
 // the playfield, the bursts and the attack phases that fire them.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/StripPlayback.h"
 #include "tests/TestSupport.h"
 

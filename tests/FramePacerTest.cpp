@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/FramePacer.h"
 
 #include <gtest/gtest.h>

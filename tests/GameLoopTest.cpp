@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/TestSupport.h"
 #include "tools/sim/Pilots.h"
 #include "tools/sim/Simulation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Machines the game may meet: no display mode to be had, no audio device,
 // no joystick (a stick with too few buttons is in the joystick's tests).
 // Each has one clear outcome, and none of them crashes.

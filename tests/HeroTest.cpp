@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hero/Hero.h"
 
 #include "gfx/Sound.h"

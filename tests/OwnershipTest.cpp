@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every surface, sound, music track, font, shot and enemy that a play-through
 // makes is released exactly once when it ends, whatever ends it: the live
 // counts of gfx/LiveCount.h go back to where they were. (The sanitizer build

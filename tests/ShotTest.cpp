@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shots/Shot.h"
 
 #include <climits>

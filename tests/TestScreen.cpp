@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/TestScreen.h"
 
 #include <SDL_mixer.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/TitleScreen.h"
 
 #include "tests/TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The boss shots' trajectory kinds, followed frame by frame.
 #include <algorithm>
 #include <utility>

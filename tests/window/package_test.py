@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The Debian package: its control fields and files, then the game started
 through the packaged launcher from the package unpacked into a scratch
 folder (never installed into the system): the title picture shows, ESC
@@ -18,16 +19,22 @@ from screens import Screens, check, quit_from_title, run_test, start_at_title
 
 DEPENDS = ["libc6", "libstdc++6", "libsdl1.2debian", "libsdl-image1.2", "libsdl-mixer1.2"]
 ICON_SIZES = [32, 48, 64, 128, 256]
+# Debian's places for a game: the command in /usr/games, its data in
+# /usr/share/games.
+LAUNCHER = "usr/games/corvanel"
+DATA = "usr/share/games/corvanel"
 FILES = [
-    "usr/bin/corvanel",
+    LAUNCHER,
     "usr/libexec/corvanel/corvanel",
-    "usr/share/corvanel/Images/Panorama/Titre.png",
-    "usr/share/corvanel/Images/Font/font03.png",
-    "usr/share/corvanel/Sound/Good_Bye.ogg",
+    f"{DATA}/Images/Panorama/Titre.png",
+    f"{DATA}/Images/Font/font03.png",
+    f"{DATA}/Sound/Good_Bye.ogg",
     "usr/share/applications/org.corvanel.Corvanel.desktop",
     "usr/share/metainfo/org.corvanel.Corvanel.metainfo.xml",
     "usr/share/man/man6/corvanel.6.gz",
     "usr/share/doc/corvanel/README.md",
+    "usr/share/doc/corvanel/copyright",
+    "usr/share/doc/corvanel/changelog.gz",
 ] + [f"usr/share/icons/hicolor/{size}x{size}/apps/corvanel.png" for size in ICON_SIZES]
 # Build leftovers that must stay out of the package.
 FOREIGN = ["corvanel-sim", "corvanel-tests", "corvanel-assetgen", "contact-sheet", "stamp"]
@@ -70,7 +77,7 @@ def check_unpacked(root, version):
     for size in ICON_SIZES:
         icon = os.path.join(root, f"usr/share/icons/hicolor/{size}x{size}/apps/corvanel.png")
         check(png_size(icon) == (size, size), f"the {size} px icon is {png_size(icon)}")
-    launcher = os.path.join(root, "usr/bin/corvanel")
+    launcher = os.path.join(root, LAUNCHER)
     shown = run(launcher, "--version").strip()
     check(shown == f"corvanel {version}", f"--version printed {shown!r}")
     check("ESC" in run(launcher, "--help"), "--help does not tell the keys")
@@ -78,8 +85,8 @@ def check_unpacked(root, version):
 
 def check_game_starts(root, scratch):
     """Started from elsewhere: the launcher changes into the data folder."""
-    screens = Screens(os.path.join(root, "usr/share/corvanel"))
-    launcher = os.path.join(root, "usr/bin/corvanel")
+    screens = Screens(os.path.join(root, DATA))
+    launcher = os.path.join(root, LAUNCHER)
     with xsession.XServer() as server:
         game = start_at_title(server, screens, [launcher], scratch, {"SDL_AUDIODRIVER": "dummy"})
         try:

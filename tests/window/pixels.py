@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Pictures as grids of RGB pixels: read from X window dumps (xwd) and PNG
 files, written as PNG to look at after a failure, and compared on sample
 points."""

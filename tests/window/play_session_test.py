@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """End-to-end: the real game in a real (virtual) X display, driven by real
 key events. Title screen, RETURN into play, fly and fire, ESC back to the
 title, ESC out with exit code 0; the audio, recorded to a file, is not

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What the game's screens look like, told from screenshots: the title
 picture, the HUD frame around the playfield during play, and a playfield
 that moves. The references are the game's own pictures in its data folder.

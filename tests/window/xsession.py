@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A private X server for tests that drive a real window: Xvfb on a free
 display, real key events through xdotool, screenshots of the root window
 through xwd, and the game started on it with its output kept aside."""

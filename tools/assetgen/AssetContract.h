@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every picture and sound the game loads, with the file format, size, strip
 // layout and colour key the game relies on. The asset generator draws to this

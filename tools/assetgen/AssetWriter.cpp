@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AssetWriter.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writes the generated assets into the data folder, each under its path from
 // the asset contract, and holds every picture to the contract's size and key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sound as floating-point samples in [-1, 1] at the game's mixing rate.
 

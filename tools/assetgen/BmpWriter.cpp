@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BmpWriter.h"
 
 #include "ByteWriter.h"

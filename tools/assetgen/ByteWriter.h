@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Little-endian fields for the RIFF and BMP headers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A plain raster of 8-bit colours that every picture is painted on. A sprite
 // canvas guards its key colour: painting a pixel in the key colour nudges it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The victory pictures: the newspaper front page that celebrates the fall of
 // Xantum, and the summary on which the game writes the player's rank.
 #include <string>

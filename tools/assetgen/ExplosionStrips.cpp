@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Explosion strips: cells side by side in one row, in which a fireball
 // flashes white, swells through yellow and orange, cools to red and breaks up
 // into drifting smoke, with sparks flying out and, for the big ones, a shock

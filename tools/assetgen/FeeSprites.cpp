@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The third boss, Fee: a fairy with golden hair, a rose dress and four
 // shimmering wings, holding a glowing star orb from which her shots fly. Her
 // two frames beat the wings; the flash frames are whitened copies.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The glyph strip of the rank line: one row of glyphs for "!" to "~" in code
 // order. Its top row marks the glyphs: a column whose top pixel has the marker
 // colour (the colour of the very first pixel) separates two glyphs; each run

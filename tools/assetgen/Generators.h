@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One painter or composer per family of assets; each writes its files
 // through the asset writer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The player's ship, Corvanel: a sleek white and blue fighter pointing up,
 // its banked poses, its hit look, and its blue and red shots.
 #include <algorithm>

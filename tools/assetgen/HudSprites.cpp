@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The head-up display: the frame that covers both sides of the playfield,
 // steel panels with rivets, lights and the game's name, its window in the
 // key colour; and the lives gauge, six ship lamps of which as many glow as

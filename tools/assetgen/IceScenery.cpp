@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ice level, Glace: pale cyan ice floes with snow-crusted tops and bright
 // rims, drifting on a deep cold sea whose shallows glow around them. It wraps
 // vertically without a seam.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop icons: the player's ship on a dark rounded tile, painted once at
 // the largest size and scaled down, so every size shows the same picture.
 #include <png.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The industrial level, Indust: a strip of riveted steel plates crossed by
 // pipes, with grilles, hazard stripes and warning lights, lit like metal. It
 // joins its own bottom edge to its top edge.

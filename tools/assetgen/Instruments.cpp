@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Instruments.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The instruments of the two music tracks. Each renders one note, mono: its
 // pitch in hertz (drums ignore it), how long it is held and how hard it is

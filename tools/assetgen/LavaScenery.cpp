@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The lava level, Lave: dark cracked rock with rivers of glowing lava winding
 // down through it, their crust breaking up, and embers glowing in the cracks.
 // It wraps vertically without a seam.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The second boss, Metroid: a jellyfish-like organism, a glossy green
 // membrane dome holding red nuclei over a fleshy rim with two pairs of hooked
 // fangs. Between its frames the nuclei swell and the fangs open and close;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two music tracks, composed here note by note. "Good_Bye" opens the
 // play-through once: a heroic A-minor tune that sets off with a singing lead
 // over pads, arpeggios, bass and drums. "Boss" follows and restarts whenever

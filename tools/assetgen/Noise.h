@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Smooth noise that tiles: the lattice repeats after a whole number of cells
 // across the picture, so a background built from it wraps without a seam,

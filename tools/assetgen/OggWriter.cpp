@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "OggWriter.h"
 
 #include <vorbis/vorbisenc.h>

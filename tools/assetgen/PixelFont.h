@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's own bold pixel font, drawn from hand-made bitmaps: it letters the
 // title, loading and end pictures and fills the glyph strip of the rank line.

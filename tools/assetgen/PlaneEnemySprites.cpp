@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two big regular enemies, flying down the screen nose first: the
 // AirBlade, a wide gunmetal flying wing lifted by two rotors whose blades turn
 // between its frames, and the DarkAvionDuo, a dark twin-boom bomber whose

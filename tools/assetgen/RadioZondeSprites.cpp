@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The first boss, RadioZonde: a huge radio-sonde station hanging under a
 // striped balloon, with its transmitter pod, rigging, gondola, solar wings,
 // dishes and a long antenna mast. Its two frames blink its beacons; the hit

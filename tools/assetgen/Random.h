@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A small seeded generator (SplitMix64): every build draws the same numbers,
 // so the generated files are the same bytes every time.

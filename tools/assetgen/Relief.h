@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sprites are modelled as relief: every shape lays its colour and a height
 // profile over what lies below, and rendering lights the resulting surface

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An 8-bit colour and the few blends the painters use.
 

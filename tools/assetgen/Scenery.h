@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers shared by the scrolling backgrounds, which all wrap vertically: the
 // bottom row runs on into the top row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Painting helpers for the full-screen pictures: skies, panels and the text
 // styles they share.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writing music down and playing it: a small step notation for melodies,
 // bass lines and drums, and a mixer that renders the notes with the

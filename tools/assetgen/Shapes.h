@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Filled shapes measured at pixel centres: each tells how deep a point lies
 // inside it (pixels from the rim, negative outside) and its rounded profile

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Enemy and boss bullets: bright glowing orbs, rings and ice stars with a dark
 // rim, so they stay visible on every background. Each comes in two images
 // that the game alternates, a steady one and a pulsing one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sky levels: Nuages1, a strip of bright sky with banks of white cloud
 // lit from above, and Pluie1, a dark grey-blue storm with rain streaking down.
 // Both wrap vertically without a seam.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The small regular enemies, all flying down the screen: the Piaf, a little
 // bird-drone that flaps its wings; the Missile, long and falling nose first
 // with a flickering exhaust; the DarkMetroid, a dark jellyfish whose nuclei

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sound effects: the ship's shot and explosion, the enemies' shot and
 // explosions, the bosses' explosion and the two bosses' arrival calls. Each is
 // short, mono, and unlike the others.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Variants made from a finished sprite: the bright flash shown for one frame
 // when an enemy is hit and the ship's hit look; and the writing of a

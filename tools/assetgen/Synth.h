@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sound-making primitives shared by the effects and the music: oscillators,
 // noise, envelopes and filters, all at the game's mixing rate.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The title, loading and game-over pictures.
 #include <string>
 

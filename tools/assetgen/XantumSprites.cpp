@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The final boss, Xantum: a massive armoured warship-creature, a crimson
 // carapace with bone plates and a crest of spikes, two clawed cannon arms
 // reaching forward and a fanged prow, all around a great glowing eye from

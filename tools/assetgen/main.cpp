@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the game's whole asset set into the folder given on the command line:
 // every picture and sound is drawn and composed here, from code, the same
 // bytes on every run. The version, when given, is lettered on the title

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the bitmap font on glyph strips of any size, depth and content: the
 // glyph scan, measuring, every way of drawing text, rendering a line into a
 // surface of its own, and tinting, with text of any bytes.

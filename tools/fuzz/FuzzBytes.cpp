@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/fuzz/FuzzBytes.h"
 
 int FuzzBytes::Number(int low, int high) {

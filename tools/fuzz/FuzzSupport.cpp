@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/fuzz/FuzzSupport.h"
 
 #include <SDL_mixer.h>

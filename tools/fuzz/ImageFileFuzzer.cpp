@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the reading of picture files through the game's own loaders: the
 // bytes are written as a PNG and as a BMP path and read as the game reads
 // its sprites, full-screen pictures and font strip.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the reading of sound files through the game's own loaders: the
 // bytes are read as a sound effect (a .wav path, decoded whole) and as a
 // music track (an .ogg path). A file that cannot be read stays silent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/fuzz/StripFromBytes.h"
 
 #include <vector>

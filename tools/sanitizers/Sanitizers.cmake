@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Instrumented builds, chosen at configure time; included before any target
 # so that every program and library of the build gets the same flags. Both
 # need clang (CC=clang CXX=clang++): GCC 12 miscompiles a loop of shifts and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/sim/DrivenPlatform.h"
 
 DrivenPlatform::~DrivenPlatform() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/sim/Pilots.h"
 
 #include "hero/Hero.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/sim/Simulation.h"
 
 #include <SDL_mixer.h>

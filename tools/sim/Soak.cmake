@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # corvanel-soak (make soak): the final boss fight held for an hour of virtual
 # time. Included from the top level after tools/sim.
 add_executable(corvanel-soak

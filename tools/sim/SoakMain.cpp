@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // corvanel-soak: holds the final boss fight on virtual time for a long time,
 // with a pilot that survives but never shoots, and checks that live shots
 // stay bounded, memory stops growing and the frame work does not drift.

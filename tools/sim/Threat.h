@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Something that destroys the ship when the ship's centre comes strictly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/sim/VirtualPlatform.h"
 
 void VirtualPlatform::Delay(Uint32 ms) {

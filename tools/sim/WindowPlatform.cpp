@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/sim/WindowPlatform.h"
 
 void WindowPlatform::Delay(Uint32 ms) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // corvanel-sim: runs the real game headless on virtual time.
 #include <algorithm>
 #include <cctype>
