@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+// The page around the game: scales the 640 x 480 canvas to the window with
+// crisp pixels, keeps the keyboard on the canvas, offers full screen, says
+// when the game has quit, and passes "?autopilot=virtual" or
+// "?autopilot=watch" on to the program.
+'use strict';
+
+(function () {
+  const canvas = document.getElementById('canvas');
+  const status = document.getElementById('status');
+  const ended = document.getElementById('ended');
+  const endedText = document.getElementById('ended-text');
+  const params = new URLSearchParams(window.location.search);
+  const autopilot = params.get('autopilot');
+  const barHeight = 32;
+
+  // Whole steps when the window has room for them, so every game pixel is
+  // the same number of screen pixels; fractional ones only below 1x.
+  function fit() {
+    const full = document.fullscreenElement === canvas;
+    const room = Math.min(window.innerWidth / 640,
+                          (window.innerHeight - (full ? 0 : barHeight)) / 480);
+    const scale = room >= 1 ? Math.floor(room) : Math.max(room, 0.25);
+    canvas.style.width = 640 * scale + 'px';
+    canvas.style.height = 480 * scale + 'px';
+  }
+  window.addEventListener('resize', fit);
+  document.addEventListener('fullscreenchange', fit);
+  fit();
+
+  // The game reads the keys the canvas receives; the arrows and space must
+  // not scroll the page while it has them.
+  canvas.addEventListener('keydown', (event) => {
+    if (event.key.startsWith('Arrow') || event.key === ' ') {
+      event.preventDefault();
+    }
+  });
+  canvas.addEventListener('mousedown', () => canvas.focus());
+  window.addEventListener('load', () => canvas.focus());
+
+  document.getElementById('fullscreen').addEventListener('click', () => {
+    if (canvas.requestFullscreen) {
+      canvas.requestFullscreen().then(() => canvas.focus(), () => canvas.focus());
+    }
+  });
+  document.getElementById('again').addEventListener('click', () => {
+    window.location.reload();
+  });
+
+  // A run on virtual time goes many times faster than its sounds could:
+  // it stays silent.
+  if (autopilot === 'virtual') {
+    HTMLMediaElement.prototype.play = function () {
+      return Promise.resolve();
+    };
+  }
+
+  window.corvanelPage = { state: 'loading', exitStatus: null };
+
+  window.Module = {
+    canvas: canvas,
+    keyboardListeningElement: canvas,
+    arguments: autopilot ? ['--autopilot', autopilot] : [],
+    print: (text) => console.log(text),
+    // The browser SDL's own notices begin with "WARNING:"; everything else
+    // on standard error is the game's, and an error.
+    printErr: (text) => (text.startsWith('WARNING:') ? console.warn(text) : console.error(text)),
+    setStatus: (text) => {
+      status.textContent = text || (autopilot ? 'Autopilot: ' + autopilot : 'Press RETURN');
+    },
+    onRuntimeInitialized: () => {
+      window.corvanelPage.state = 'running';
+      canvas.focus();
+    },
+    onExit: (code) => {
+      window.corvanelPage.state = 'ended';
+      window.corvanelPage.exitStatus = code;
+      endedText.textContent = code === 0
+        ? 'The game has quit.'
+        : 'The game stopped (status ' + code + '): see the console.';
+      status.textContent = 'Ended';
+      ended.hidden = false;
+      document.getElementById('again').focus();
+    },
+  };
+})();
