@@ -78,7 +78,7 @@ WEB_PORT ?= 8640
 # Debian's emcc runs its JavaScript tools with node; a node that is not
 # Debian's finds Debian's JavaScript packages only through this.
 WEB_ENV = NODE_PATH=/usr/share/nodejs
-.PHONY: web serve-web test-web
+.PHONY: web serve-web test-web bench-web
 
 web: configure
 	@./tools/install-deps --web
@@ -94,6 +94,11 @@ serve-web: web
 test-web: web
 	cd web && npm ci --no-audit --no-fund --ignore-scripts
 	cd $(WEB_BUILD) && ctest --output-on-failure -L web
+
+# The frame work of the autopilot's whole play-through, measured in the page.
+bench-web: web
+	cd web && npm ci --no-audit --no-fund --ignore-scripts
+	node web/test/browser-test.mjs --only bench --site $(WEB_BUILD)/site
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -8,7 +8,8 @@
 //     and wins, with every enemy entering where the desktop simulator's
 //     autopilot run has it enter.
 // node browser-test.mjs --site DIR --native-sim PATH --data DIR
-//                       [--only keys|autopilot] [--screenshot FILE]
+//                       [--only keys|autopilot|bench] [--screenshot FILE]
+// --only bench runs the autopilot alone and prints its frame-work figures.
 import { spawn } from 'node:child_process';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -112,15 +113,45 @@ async function playWithKeys(browser, url) {
       (r) => window.corvanelProbe.find('/Images/Heros/Heros_Tir_Bleu.png', [255, 0, 255], r, 0.8),
       { ...Playfield, bottom: up.y + 10 });
   if (screenshot) {
-    await page.screenshot({ path: screenshot });
+    const jpeg = /\.jpe?g$/.test(screenshot);
+    await page.screenshot({ path: screenshot, ...(jpeg ? { quality: 90 } : {}) });
   }
   await page.keyboard.up('g');
   check(shots.length >= 3, `G fires: ${shots.length} shots in flight above the ship`);
   const ahead = shots.filter((s) => Math.abs(s.x + 8 - (up.x + 18)) < 40);
   check(ahead.length >= 1, 'the shots fly up from the ship');
 
+  const sound = await page.evaluate(() => window.corvanelSound);
+  check(sound.started > 0 && sound.refused === 0,
+        `sound plays: ${sound.started} sounds started, ${sound.refused} refused`);
+
+  // ESC leaves play for the title screen after the music's fade; ESC there
+  // quits, and the page says so and offers to start again.
   await page.keyboard.press('Escape');
-  await sleep(300);
+  await waitFor('the title after ESC', 15000, async () => (await page.evaluate(
+      () => window.corvanelProbe.matchesAt('/Images/Panorama/Titre.png', null, 0, 0))) > 0.999);
+  check(true, 'ESC in play went back to the title');
+  await page.keyboard.press('Escape');
+  await waitFor('the quit message', 10000,
+                () => page.evaluate(() => window.corvanelPage.state === 'ended'));
+  const ended = await page.evaluate(() => ({
+    status: window.corvanelPage.exitStatus,
+    shown: !document.getElementById('ended').hidden,
+    text: document.getElementById('ended-text').textContent,
+  }));
+  check(ended.status === 0 && ended.shown, `ESC on the title quits: "${ended.text}"`);
+  await page.click('#again');
+  await waitFor('the title after starting again', 60000, async () => {
+    const running = await page.evaluate(() => window.corvanelPage &&
+                                              window.corvanelPage.state === 'running');
+    if (!running) {
+      return false;
+    }
+    await page.addScriptTag({ path: path.join(here, 'canvas-probe.js') });
+    return (await page.evaluate(() => window.corvanelProbe.matchesAt(
+        '/Images/Panorama/Titre.png', null, 0, 0))) > 0.999;
+  });
+  check(true, '"Start again" starts the game again');
   check(log.errors.length === 0, `no errors on the console${log.errors.length ? ':\n  ' +
         log.errors.join('\n  ') : ''}`);
   await page.close();
@@ -146,6 +177,17 @@ function runNative() {
     child.on('exit', (code) => code === 0 ? resolve(out.split('\n'))
                                           : reject(new Error(`corvanel-sim exit ${code}`)));
   });
+}
+
+// The autopilot's play-through alone, for its frame-work figures.
+async function benchmark(browser, url) {
+  const { page, log } = await openPage(browser, url + '?autopilot=virtual');
+  await waitFor('the autopilot to finish', 15 * 60000,
+                () => page.evaluate(() => window.corvanelPage.state === 'ended'));
+  const from = log.lines.findIndex((line) => line.startsWith('autopilot in the browser'));
+  console.log(log.lines.slice(from).join('\n'));
+  check(from >= 0, 'the page printed its benchmark');
+  await page.close();
 }
 
 async function autopilotOnVirtualTime(browser, url) {
@@ -185,11 +227,15 @@ const server = await createServer(site, 0);
 const url = `http://127.0.0.1:${server.address().port}/`;
 const { browser, close } = await launchChromium();
 try {
-  if (only !== 'autopilot') {
-    await playWithKeys(browser, url);
-  }
-  if (only !== 'keys') {
-    await autopilotOnVirtualTime(browser, url);
+  if (only === 'bench') {
+    await benchmark(browser, url);
+  } else {
+    if (only !== 'autopilot') {
+      await playWithKeys(browser, url);
+    }
+    if (only !== 'keys') {
+      await autopilotOnVirtualTime(browser, url);
+    }
   }
 } catch (error) {
   console.log(`FAIL ${error.message}`);

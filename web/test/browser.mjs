@@ -50,6 +50,19 @@ export async function openPage(browser, url) {
   });
   page.on('pageerror', (error) => log.errors.push(String(error)));
   page.on('requestfailed', (request) => log.errors.push('request failed: ' + request.url()));
+  // Counts the sounds the page starts and those the browser refuses.
+  await page.evaluateOnNewDocument(() => {
+    window.corvanelSound = { started: 0, refused: 0 };
+    const play = HTMLMediaElement.prototype.play;
+    HTMLMediaElement.prototype.play = function (...args) {
+      const result = play.apply(this, args);
+      if (result && result.then) {
+        result.then(() => { window.corvanelSound.started += 1; },
+                    () => { window.corvanelSound.refused += 1; });
+      }
+      return result;
+    };
+  });
   await page.goto(url, { waitUntil: 'load' });
   return { page, log };
 }
