@@ -55,12 +55,25 @@
     };
   }
 
+  // "?autopilot=virtual&frames=100,2000" also keeps the pictures of those
+  // frames in the page, for tests to compare.
+  function programArguments() {
+    if (!autopilot) {
+      return [];
+    }
+    const list = ['--autopilot', autopilot];
+    for (const frame of (params.get('frames') || '').split(',').filter((f) => /^\d+$/.test(f))) {
+      list.push('--keep-frame', frame);
+    }
+    return list;
+  }
+
   window.corvanelPage = { state: 'loading', exitStatus: null };
 
   window.Module = {
     canvas: canvas,
     keyboardListeningElement: canvas,
-    arguments: autopilot ? ['--autopilot', autopilot] : [],
+    arguments: programArguments(),
     print: (text) => console.log(text),
     // The browser SDL's own notices begin with "WARNING:"; everything else
     // on standard error is the game's, and an error.

@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -24,7 +25,8 @@ constexpr int FramesBetweenBreaths = 64;
 
 }  // namespace
 
-PilotedRun::PilotedRun(Clock clock) : clock(clock), pilot(MakePilot("auto")) {}
+PilotedRun::PilotedRun(Clock clock, std::vector<int> keptFrames)
+    : clock(clock), keptFrames(std::move(keptFrames)), pilot(MakePilot("auto")) {}
 
 PilotedRun::~PilotedRun() = default;
 
@@ -88,6 +90,15 @@ void PilotedRun::FrameDrawn(const PlayView& view) {
         EM_ASM({ Module.canvas.getContext('2d').getImageData(0, 0, 1, 1); });
     }
     const double workMs = emscripten_get_now() - frameStartMs;
+    if (std::find(keptFrames.begin(), keptFrames.end(), view.frame) != keptFrames.end()) {
+        EM_ASM(
+            {
+                const canvas = Module.canvas;
+                window.corvanelFrames = window.corvanelFrames || {};
+                window.corvanelFrames[$0] = canvas.getContext('2d').getImageData(0, 0, 640, 480).data;
+            },
+            view.frame);
+    }
     result.frameTimes.push_back({workMs, background + bossPhase});
     PlayResult& play = result.plays.front();
     play.frames = view.frame;

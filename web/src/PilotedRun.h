@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/PlayObserver.h"
 #include "gfx/Trace.h"
@@ -19,7 +20,9 @@
 class PilotedRun : private PlayObserver, private TraceSink {
 public:
     enum class Clock { Virtual, Real };
-    explicit PilotedRun(Clock clock);
+    // The canvas of each frame in keptFrames is kept in the page, as
+    // window.corvanelFrames[frame], for comparison with the desktop's.
+    PilotedRun(Clock clock, std::vector<int> keptFrames);
     ~PilotedRun() override;
 
     // Returns the process exit code: 0 after a victory, 1 otherwise.
@@ -36,6 +39,7 @@ private:
     void Steer(const PlayView& view);
 
     Clock clock;
+    std::vector<int> keptFrames;
     std::unique_ptr<DrivenPlatform> platform;
     std::shared_ptr<Pilot> pilot;
     SimResult result;

@@ -11,6 +11,8 @@
 //                       [--only keys|autopilot|bench] [--screenshot FILE]
 // --only bench runs the autopilot alone and prints its frame-work figures.
 import { spawn } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -164,9 +166,17 @@ function traceOf(lines) {
   return lines.filter((line) => TraceLine.test(line)).map((line) => line.trimEnd());
 }
 
-function runNative() {
+// Frames whose pictures are compared with the desktop's: the clouds, the
+// bursts of RadioZonde, Metroid and Fee, the lava's DarkMetroids and
+// Xantum's rays.
+const ComparedFrames = [700, 3600, 8600, 12000, 15000, 20500];
+
+function runNative(shots) {
+  const screenshots = ComparedFrames.flatMap((frame) =>
+      ['--screenshot', `${frame}:${path.join(shots, frame + '.png')}`]);
   return new Promise((resolve, reject) => {
-    const child = spawn(path.resolve(nativeSim), ['--pilot', 'auto', '--trace'], {
+    const child = spawn(path.resolve(nativeSim),
+                        ['--pilot', 'auto', '--trace', ...screenshots], {
       cwd: dataDir,
       env: { ...process.env, SDL_VIDEODRIVER: 'dummy', SDL_AUDIODRIVER: 'dummy' },
       stdio: ['ignore', 'pipe', 'inherit'],
@@ -190,9 +200,35 @@ async function benchmark(browser, url) {
   await page.close();
 }
 
+// How many pixels of the kept frame differ from the desktop's screenshot.
+function differingPixels(page, frame, png) {
+  return page.evaluate(async (frame, base64) => {
+    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+    const scratch = new OffscreenCanvas(640, 480);
+    const context = scratch.getContext('2d');
+    context.drawImage(bitmap, 0, 0);
+    const desktop = context.getImageData(0, 0, 640, 480).data;
+    const web = window.corvanelFrames && window.corvanelFrames[frame];
+    if (!web || bitmap.width !== 640 || bitmap.height !== 480) {
+      return -1;
+    }
+    let differing = 0;
+    for (let i = 0; i < desktop.length; i += 4) {
+      if (desktop[i] !== web[i] || desktop[i + 1] !== web[i + 1] ||
+          desktop[i + 2] !== web[i + 2]) {
+        differing += 1;
+      }
+    }
+    return differing;
+  }, frame, png.toString('base64'));
+}
+
 async function autopilotOnVirtualTime(browser, url) {
-  const native = runNative();
-  const { page, log } = await openPage(browser, url + '?autopilot=virtual');
+  const shots = mkdtempSync(path.join(os.tmpdir(), 'corvanel-frames-'));
+  const native = runNative(shots);
+  const { page, log } = await openPage(
+      browser, url + '?autopilot=virtual&frames=' + ComparedFrames.join(','));
   await waitFor('the autopilot to finish', 15 * 60000,
                 () => page.evaluate(() => window.corvanelPage.state === 'ended'));
   const status = await page.evaluate(() => window.corvanelPage.exitStatus);
@@ -218,6 +254,13 @@ async function autopilotOnVirtualTime(browser, url) {
         firstDiff === -1 ? `the whole trace, ${web.length} lines, is the Linux one`
                          : `the traces part at line ${firstDiff}: page "${web[firstDiff]}", ` +
                            `Linux "${desktop[firstDiff]}"`);
+  for (const frame of ComparedFrames) {
+    const differing = await differingPixels(
+        page, frame, readFileSync(path.join(shots, frame + '.png')));
+    check(differing === 0, `frame ${frame} on the canvas is the desktop's picture, pixel for ` +
+          `pixel (${differing} of 307200 differ)`);
+  }
+  rmSync(shots, { recursive: true, force: true });
   check(log.errors.length === 0, `no errors on the console${log.errors.length ? ':\n  ' +
         log.errors.join('\n  ') : ''}`);
   await page.close();
