@@ -127,9 +127,12 @@ void PilotedRun::EndScreenShown(EndScreen which, SDL_Surface*) {
 }
 
 // The same lines, with the same frame and time columns, as the desktop
-// simulator's trace, so that the two can be compared line by line.
+// simulator's trace, so that the two can be compared line by line; a
+// watched run keeps the console quiet.
 void PilotedRun::Line(const char* text) {
-    std::printf("%6d %9.3f  %s\n", frame, elapsed / 1000.0, text);
+    if (clock == Clock::Virtual) {
+        std::printf("%6d %9.3f  %s\n", frame, elapsed / 1000.0, text);
+    }
     if (std::strncmp(text, "background ", 11) == 0) {
         background = std::string(text + 11, std::strcspn(text + 11, " "));
     } else if (std::strncmp(text, "boss ", 5) == 0 && std::strstr(text, " phase ")) {
