@@ -95,7 +95,8 @@ void PilotedRun::FrameDrawn(const PlayView& view) {
             {
                 const canvas = Module.canvas;
                 window.corvanelFrames = window.corvanelFrames || {};
-                window.corvanelFrames[$0] = canvas.getContext('2d').getImageData(0, 0, 640, 480).data;
+                window.corvanelFrames[$0] =
+                    canvas.getContext('2d').getImageData(0, 0, 640, 480).data;
             },
             view.frame);
     }
