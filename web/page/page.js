@@ -7,6 +7,7 @@
 
 (function () {
   const canvas = document.getElementById('canvas');
+  const stage = document.getElementById('stage');
   const status = document.getElementById('status');
   const ended = document.getElementById('ended');
   const endedText = document.getElementById('ended-text');
@@ -17,12 +18,13 @@
   // Whole steps when the window has room for them, so every game pixel is
   // the same number of screen pixels; fractional ones only below 1x.
   function fit() {
-    const full = document.fullscreenElement === canvas;
+    const full = document.fullscreenElement === stage;
     const room = Math.min(window.innerWidth / 640,
                           (window.innerHeight - (full ? 0 : barHeight)) / 480);
     const scale = room >= 1 ? Math.floor(room) : Math.max(room, 0.25);
-    canvas.style.width = 640 * scale + 'px';
-    canvas.style.height = 480 * scale + 'px';
+    // Through the style sheet: the program sets and clears the canvas's
+    // own style when it opens its display.
+    document.documentElement.style.setProperty('--scale', String(scale));
   }
   window.addEventListener('resize', fit);
   document.addEventListener('fullscreenchange', fit);
@@ -39,8 +41,10 @@
   window.addEventListener('load', () => canvas.focus());
 
   document.getElementById('fullscreen').addEventListener('click', () => {
-    if (canvas.requestFullscreen) {
-      canvas.requestFullscreen().then(() => canvas.focus(), () => canvas.focus());
+    // The stage rather than the canvas, so that the game keeps whole-step
+    // scaling and the quit message in full screen too.
+    if (stage.requestFullscreen) {
+      stage.requestFullscreen().then(() => canvas.focus(), () => canvas.focus());
     }
   });
   document.getElementById('again').addEventListener('click', () => {

@@ -84,6 +84,27 @@ async function playWithKeys(browser, url) {
     return share > 0.999 ? share : 0;
   });
   check(title > 0.999, `the title picture is on the canvas (${(100 * title).toFixed(2)} %)`);
+  const canvasLook = () => page.evaluate(() => {
+    const canvas = document.getElementById('canvas');
+    const box = canvas.getBoundingClientRect();
+    return {
+      width: box.width,
+      height: box.height,
+      rendering: getComputedStyle(canvas).imageRendering,
+      focused: document.activeElement === canvas,
+    };
+  });
+  const small = await canvasLook();
+  check(small.focused, 'the canvas has the keyboard');
+  check(small.width === 640 && small.height === 480 && small.rendering === 'pixelated',
+        `at 800 x 600 the game shows at 1x, ${small.rendering} (${small.width} x ${small.height})`);
+  await page.setViewport({ width: 1400, height: 1100 });
+  await sleep(300);
+  const large = await canvasLook();
+  check(large.width === 1280 && large.height === 960,
+        `at 1400 x 1100 it shows at 2x (${large.width} x ${large.height})`);
+  await page.setViewport({ width: 800, height: 600 });
+  await sleep(300);
 
   await page.keyboard.press('Enter');
   // The loading picture, the 1.5 s lead-in, then the frame over the sides.
@@ -106,6 +127,8 @@ async function playWithKeys(browser, url) {
   await page.keyboard.down('ArrowUp');
   await sleep(400);
   await page.keyboard.up('ArrowUp');
+  const scrolled = await page.evaluate(() => window.scrollY + document.documentElement.scrollTop);
+  check(scrolled === 0, 'the arrows do not scroll the page');
   const up = await waitFor('the ship after UP', 5000, () => findShip(page));
   check(up.y < left.y - 20, `UP moved the ship from y ${left.y} to y ${up.y}`);
 
