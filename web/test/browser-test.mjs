@@ -118,30 +118,40 @@ async function playWithKeys(browser, url) {
   check(Math.abs(start.x - 306) <= 4 && Math.abs(start.y - 420) <= 4,
         `the ship waits at its start (${start.x}, ${start.y})`);
 
-  await page.keyboard.down('ArrowLeft');
-  await sleep(600);
-  await page.keyboard.up('ArrowLeft');
-  const left = await waitFor('the ship after LEFT', 5000, () => findShip(page));
+  // Each key is held until its effect shows on the canvas (or 10 s pass),
+  // so that a slow machine only makes the test slower.
+  async function holdUntil(key, what, effect) {
+    await page.keyboard.down(key);
+    try {
+      return await waitFor(what, 10000, effect);
+    } finally {
+      await page.keyboard.up(key);
+    }
+  }
+  const left = await holdUntil('ArrowLeft', 'LEFT to move the ship', async () => {
+    const ship = await findShip(page);
+    return ship && ship.x < start.x - 30 ? ship : null;
+  });
   check(left.x < start.x - 30, `LEFT moved the ship from x ${start.x} to x ${left.x}`);
 
-  await page.keyboard.down('ArrowUp');
-  await sleep(400);
-  await page.keyboard.up('ArrowUp');
+  const up = await holdUntil('ArrowUp', 'UP to move the ship', async () => {
+    const ship = await findShip(page);
+    return ship && ship.y < left.y - 20 ? ship : null;
+  });
+  check(up.y < left.y - 20, `UP moved the ship from y ${left.y} to y ${up.y}`);
   const scrolled = await page.evaluate(() => window.scrollY + document.documentElement.scrollTop);
   check(scrolled === 0, 'the arrows do not scroll the page');
-  const up = await waitFor('the ship after UP', 5000, () => findShip(page));
-  check(up.y < left.y - 20, `UP moved the ship from y ${left.y} to y ${up.y}`);
 
-  await page.keyboard.down('g');
-  await sleep(700);
-  const shots = await page.evaluate(
-      (r) => window.corvanelProbe.find('/Images/Heros/Heros_Tir_Bleu.png', [255, 0, 255], r, 0.8),
-      { ...Playfield, bottom: up.y + 10 });
-  if (screenshot) {
-    const jpeg = /\.jpe?g$/.test(screenshot);
-    await page.screenshot({ path: screenshot, ...(jpeg ? { quality: 90 } : {}) });
-  }
-  await page.keyboard.up('g');
+  const shots = await holdUntil('g', 'G to fire', async () => {
+    const found = await page.evaluate(
+        (r) => window.corvanelProbe.find('/Images/Heros/Heros_Tir_Bleu.png', [255, 0, 255], r, 0.8),
+        { ...Playfield, bottom: up.y + 10 });
+    if (found.length >= 3 && screenshot) {
+      const jpeg = /\.jpe?g$/.test(screenshot);
+      await page.screenshot({ path: screenshot, ...(jpeg ? { quality: 90 } : {}) });
+    }
+    return found.length >= 3 ? found : null;
+  });
   check(shots.length >= 3, `G fires: ${shots.length} shots in flight above the ship`);
   const ahead = shots.filter((s) => Math.abs(s.x + 8 - (up.x + 18)) < 40);
   check(ahead.length >= 1, 'the shots fly up from the ship');
