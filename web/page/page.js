@@ -12,7 +12,8 @@
   const ended = document.getElementById('ended');
   const endedText = document.getElementById('ended-text');
   const params = new URLSearchParams(window.location.search);
-  const autopilot = params.get('autopilot');
+  const asked = params.get('autopilot');
+  const autopilot = asked === 'watch' || asked === 'virtual' ? asked : null;
   const barHeight = 32;
 
   // Whole steps when the window has room for them, so every game pixel is

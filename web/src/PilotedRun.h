@@ -25,7 +25,8 @@ public:
     PilotedRun(Clock clock, std::vector<int> keptFrames);
     ~PilotedRun() override;
 
-    // Returns the process exit code: 0 after a victory, 1 otherwise.
+    // Returns the process exit code: on virtual time 0 after a victory and
+    // 1 otherwise; at real speed, where the watcher may end it with ESC, 0.
     int Run();
 
 private:

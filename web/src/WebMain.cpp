@@ -20,10 +20,11 @@ int main(int argc, char** argv) {
             keptFrames.push_back(std::atoi(argv[i + 1]));
         }
     }
-    if (!autopilot) {
-        return RunProgram();
+    if (autopilot && std::strcmp(autopilot, "watch") == 0) {
+        return PilotedRun(PilotedRun::Clock::Real, keptFrames).Run();
     }
-    const bool watch = std::strcmp(autopilot, "watch") == 0;
-    PilotedRun run(watch ? PilotedRun::Clock::Real : PilotedRun::Clock::Virtual, keptFrames);
-    return run.Run();
+    if (autopilot && std::strcmp(autopilot, "virtual") == 0) {
+        return PilotedRun(PilotedRun::Clock::Virtual, keptFrames).Run();
+    }
+    return RunProgram();
 }
