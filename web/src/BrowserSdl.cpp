@@ -6,6 +6,7 @@
 // The game sets its keys at load time only, so no frame pays for this.
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <emscripten.h>
 
 namespace {
 
@@ -71,5 +72,15 @@ int BrowserPlayMusic(Mix_Music* music, int loops) {
     if (!music) {
         return -1;
     }
+    // A track is one audio element of the page, loaded once for every
+    // play-through; one halted by ESC would go on from where it stopped.
+    EM_ASM(
+        {
+            var track = SDL.audios[$0];
+            if (track && track.audio) {
+                track.audio.currentTime = 0;
+            }
+        },
+        music);
     return Mix_PlayMusic(music, loops);
 }

@@ -27,18 +27,48 @@ int StreamNumber(SDL_RWops* stream) {
     return StreamNumber(SDL_RWFromConstMem(&nothing, 0));
 }();
 
-std::map<int, std::FILE*>& OpenFiles() {
-    static std::map<int, std::FILE*> files;
+// A file opened here for a stream. The browser's SDL reuses a number once
+// its stream is freed, by its own loaders too, which never tell us; each of
+// its streams is marked with a serial of ours, so that a file opened for an
+// earlier stream of the same number is never read for a later one.
+struct OpenFile {
+    int serial;
+    std::FILE* file;
+};
+
+std::map<int, OpenFile>& OpenFiles() {
+    static std::map<int, OpenFile> files;
     return files;
+}
+
+void Forget(std::map<int, OpenFile>::iterator entry) {
+    std::fclose(entry->second.file);
+    OpenFiles().erase(entry);
 }
 
 // The open file behind the stream, opened on first use; null for a stream
 // over memory or a file that cannot be read.
 std::FILE* FileOf(SDL_RWops* stream) {
     const int number = StreamNumber(stream);
+    const int serial = EM_ASM_INT(
+        {
+            var stream = SDL.rwops[$0];
+            if (!stream) {
+                return 0;
+            }
+            if (!stream.corvanelSerial) {
+                Module.corvanelStreams = (Module.corvanelStreams || 0) + 1;
+                stream.corvanelSerial = Module.corvanelStreams;
+            }
+            return stream.corvanelSerial;
+        },
+        number);
     auto found = OpenFiles().find(number);
     if (found != OpenFiles().end()) {
-        return found->second;
+        if (found->second.serial == serial) {
+            return found->second.file;
+        }
+        Forget(found);
     }
     char* name = reinterpret_cast<char*>(EM_ASM_INT(
         {
@@ -52,7 +82,7 @@ std::FILE* FileOf(SDL_RWops* stream) {
     std::FILE* file = std::fopen(name, "rb");
     std::free(name);
     if (file) {
-        OpenFiles()[number] = file;
+        OpenFiles()[number] = OpenFile{serial, file};
     }
     return file;
 }
@@ -91,8 +121,7 @@ int BrowserStreamClose(SDL_RWops* stream) {
     }
     auto found = OpenFiles().find(StreamNumber(stream));
     if (found != OpenFiles().end()) {
-        std::fclose(found->second);
-        OpenFiles().erase(found);
+        Forget(found);
     }
     SDL_FreeRW(stream);
     return 0;

@@ -157,8 +157,10 @@ async function playWithKeys(browser, url) {
   check(ahead.length >= 1, 'the shots fly up from the ship');
 
   const sound = await page.evaluate(() => window.corvanelSound);
-  check(sound.started > 0 && sound.refused === 0,
-        `sound plays: ${sound.started} sounds started, ${sound.refused} refused`);
+  // The opening music and the ship's shot at least.
+  check(sound.sources.length >= 2 && sound.started > 0 && sound.refused === 0,
+        `sound plays: ${sound.started} sounds started from ${sound.sources.length} files, ` +
+        `${sound.refused} refused`);
 
   // ESC leaves play for the title screen after the music's fade; ESC there
   // quits, and the page says so and offers to start again.

@@ -52,10 +52,14 @@ export async function openPage(browser, url) {
   page.on('requestfailed', (request) => log.errors.push('request failed: ' + request.url()));
   // Counts the sounds the page starts and those the browser refuses.
   await page.evaluateOnNewDocument(() => {
-    window.corvanelSound = { started: 0, refused: 0 };
+    window.corvanelSound = { started: 0, refused: 0, sources: [] };
     const play = HTMLMediaElement.prototype.play;
     HTMLMediaElement.prototype.play = function (...args) {
       const result = play.apply(this, args);
+      const sound = window.corvanelSound;
+      if (!sound.sources.includes(this.src)) {
+        sound.sources.push(this.src);
+      }
       if (result && result.then) {
         result.then(() => { window.corvanelSound.started += 1; },
                     () => { window.corvanelSound.refused += 1; });
