@@ -58,6 +58,31 @@
     HTMLMediaElement.prototype.play = function () {
       return Promise.resolve();
     };
+  } else {
+    // Browsers play sound only after a key press or a click on the page;
+    // RETURN on the title screen is one, a gamepad button or the watched
+    // autopilot is not. Until then a refused sound is only noted, and the
+    // page asks for a key or a click; the game asks for its music again
+    // every frame while none plays, so the music comes with the gesture.
+    const play = HTMLMediaElement.prototype.play;
+    const askForSound = 'Press a key or click for sound';
+    HTMLMediaElement.prototype.play = function (...args) {
+      const result = play.apply(this, args);
+      if (result && result.then) {
+        result.then(() => {
+          if (status.textContent === askForSound) {
+            status.textContent = readyText();
+          }
+        }, (error) => {
+          if (error && error.name === 'NotAllowedError') {
+            status.textContent = askForSound;
+          } else {
+            console.warn('sound: ' + error);
+          }
+        });
+      }
+      return result;
+    };
   }
 
   // "?autopilot=virtual&frames=100,2000" also keeps the pictures of those
@@ -73,6 +98,10 @@
     return list;
   }
 
+  function readyText() {
+    return autopilot ? 'Autopilot: ' + autopilot : 'Corvanel';
+  }
+
   window.corvanelPage = { state: 'loading', exitStatus: null };
 
   window.Module = {
@@ -84,7 +113,7 @@
     // on standard error is the game's, and an error.
     printErr: (text) => (text.startsWith('WARNING:') ? console.warn(text) : console.error(text)),
     setStatus: (text) => {
-      status.textContent = text || (autopilot ? 'Autopilot: ' + autopilot : 'Press RETURN');
+      status.textContent = text || readyText();
     },
     onRuntimeInitialized: () => {
       window.corvanelPage.state = 'running';
