@@ -71,6 +71,36 @@ fuzz: deps
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-targets
 	./tools/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The browser build (web/): the same game compiled with Emscripten into a
+# folder of static files, served on the loopback address and tested in
+# headless Chromium (CTest label web). Its toolchain is installed only here.
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8640
+# Debian's emcc runs its JavaScript tools with node; a node that is not
+# Debian's finds Debian's JavaScript packages only through this.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+.PHONY: web serve-web test-web bench-web
+
+web: configure
+	@./tools/install-deps --web
+	@cmake --build $(BUILD) -j $(JOBS) --target assets corvanel-sim
+	@$(WEB_ENV) emcmake cmake -S web -B $(WEB_BUILD) \
+		-DCORVANEL_DATA_DIR=$(abspath $(BUILD))/data \
+		-DCORVANEL_NATIVE_BUILD=$(abspath $(BUILD)) >/dev/null
+	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+serve-web: web
+	node web/serve.mjs --dir $(WEB_BUILD)/site --port $(WEB_PORT)
+
+test-web: web
+	cd web && npm ci --no-audit --no-fund --ignore-scripts
+	cd $(WEB_BUILD) && ctest --output-on-failure -L web
+
+# The frame work of the autopilot's whole play-through, measured in the page.
+bench-web: web
+	cd web && npm ci --no-audit --no-fund --ignore-scripts
+	node web/test/browser-test.mjs --only bench --site $(WEB_BUILD)/site
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
