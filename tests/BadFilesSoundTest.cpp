@@ -67,6 +67,34 @@ std::string WithVorbisRate(std::string ogg, Uint32 rate) {
     return ogg;
 }
 
+// A WAV of ADPCM blocks of silence (encoding 2 MS, 0x11 IMA) with the
+// header fields given; four blocks of data, or 64 bytes when a block is 0.
+struct Adpcm {
+    int encoding, channels, blockAlign, samplesPerBlock, bits;
+};
+std::string AdpcmWav(Adpcm a) {
+    auto le = [](Uint32 value, int size) {
+        std::string bytes;
+        for (int i = 0; i < size; ++i) {
+            bytes += static_cast<char>(value >> (8 * i));
+        }
+        return bytes;
+    };
+    std::string extra = le(a.samplesPerBlock, 2);
+    if (a.encoding == 2) {  // the seven standard coefficient pairs
+        extra += le(7, 2);
+        for (int c : {256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232}) {
+            extra += le(static_cast<Uint32>(c), 2);
+        }
+    }
+    std::string fmt = le(a.encoding, 2) + le(a.channels, 2) + le(22050, 4) + le(11025, 4) +
+                      le(a.blockAlign, 2) + le(a.bits, 2) + le(extra.size(), 2) + extra;
+    const std::string data(a.blockAlign > 0 ? 4 * a.blockAlign : 64, '\0');
+    const std::string body =
+        "WAVEfmt " + le(fmt.size(), 4) + fmt + "data" + le(data.size(), 4) + data;
+    return "RIFF" + le(body.size(), 4) + body;
+}
+
 // Plays from the damaged tree with fire held, sweeping, for the given number
 // of frames; notes the most sounds alive and whether music played.
 struct SilentPlay {
@@ -101,6 +129,29 @@ TEST(BadFiles, AWavFarFromAnyPlayableRateStaysSilentInsteadOfCrashing) {
     EXPECT_EQ(LoadSound(tree.PathOf("Sound/Shot4.wav").c_str()), nullptr);
 }
 
+// SDL decoded ADPCM with whatever its header said: a block-align of 0
+// divided by zero, a block too short for its samples or more than two
+// channels ran past the decoder's buffers.
+TEST(BadFiles, AnAdpcmWavWithADamagedHeaderStaysSilentInsteadOfCrashing) {
+    TestScreen display;
+    ASSERT_TRUE(display.audioOpen);
+    BadFilesTree tree;
+    const std::string path = tree.PathOf("Sound/Shot1.wav");
+    for (Adpcm good : {Adpcm{2, 1, 256, 500, 4}, Adpcm{0x11, 2, 512, 505, 4}}) {
+        tree.Write("Sound/Shot1.wav", AdpcmWav(good));
+        EXPECT_NE(LoadSound(path.c_str()), nullptr) << good.encoding;
+    }
+    for (Adpcm bad :
+         {Adpcm{2, 1, 0, 500, 4}, Adpcm{0x11, 1, 0, 505, 4}, Adpcm{2, 1, 256, 4000, 4},
+          Adpcm{0x11, 1, 256, 4001, 4}, Adpcm{0x11, 1, 256, 500, 4}, Adpcm{2, 3, 256, 500, 4},
+          Adpcm{0x11, 4, 512, 505, 4}, Adpcm{2, 1, 256, 500, 8}, Adpcm{2, 1, 256, 1, 4}}) {
+        tree.Write("Sound/Shot1.wav", AdpcmWav(bad));
+        EXPECT_EQ(LoadSound(path.c_str()), nullptr)
+            << bad.encoding << " " << bad.channels << " " << bad.blockAlign << " "
+            << bad.samplesPerBlock << " " << bad.bits;
+    }
+}
+
 TEST(BadFiles, MusicFarFromAnyPlayableRateStaysSilentInsteadOfCrashingAsItPlays) {
     TestScreen display;
     ASSERT_TRUE(display.audioOpen);
@@ -109,6 +160,9 @@ TEST(BadFiles, MusicFarFromAnyPlayableRateStaysSilentInsteadOfCrashingAsItPlays)
     for (Uint32 rate : {0u, 50u, 1000000000u}) {
         tree.Write("Sound/Boss.ogg", WithVorbisRate(track, rate));
         EXPECT_EQ(LoadMusic(tree.PathOf("Sound/Boss.ogg").c_str()), nullptr) << rate;
+        // Nor as a later part of a chained file, as `cat a.ogg b.ogg` makes.
+        tree.Write("Sound/Boss.ogg", track + WithVorbisRate(track, rate));
+        EXPECT_EQ(LoadMusic(tree.PathOf("Sound/Boss.ogg").c_str()), nullptr) << "chained " << rate;
     }
     // The same file at a rate the mixer converts plays as before.
     tree.Write("Sound/Boss.ogg", WithVorbisRate(track, 22050));
