@@ -1,14 +1,138 @@
 // Machines the game may meet: no display mode to be had, no audio device,
-// no joystick (a stick with too few buttons is in the joystick's tests).
-// Each has one clear outcome, and none of them crashes.
+// no joystick (a stick with too few buttons is in the joystick's tests),
+// closed standard descriptors, a closed pipe on standard output, and
+// termination signals from a terminal, a session's end or `kill`. Each has
+// one clear outcome, and none of them crashes or hangs.
+#include <SDL_mixer.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <string>
 
+#include "app/EndScreens.h"
 #include "app/Joystick.h"
 #include "app/Program.h"
 #include "gfx/LiveCount.h"
+#include "gfx/ProcessGuard.h"
 #include "tests/TestSupport.h"
+
+namespace {
+
+// Says on standard error, when the game reports that a signal stopped it,
+// whether the audio device was closed and SDL shut down by then.
+class StopWitness : public TraceSink {
+public:
+    StopWitness() { Trace::SetSink(this); }
+    ~StopWitness() override { Trace::SetSink(nullptr); }
+    void Line(const char* text) override {
+        int rate = 0, channels = 0;
+        Uint16 format = 0;
+        if (std::string(text).rfind("stopped by", 0) == 0) {
+            std::fprintf(stderr, "%s: audio %s, SDL %s\n", text,
+                         Mix_QuerySpec(&rate, &format, &channels) ? "open" : "closed",
+                         SDL_WasInit(SDL_INIT_EVERYTHING) ? "up" : "down");
+        }
+    }
+};
+
+// Runs the whole program, or the victory screens, on virtual time: `key` is
+// pressed on the title's second frame (RETURN starts a play-through that the
+// ship never flies, ESC quits). The signal, if any, comes once the nth pause
+// of `ms` has passed; a program still going a thousand pauses later has
+// swallowed it, and ends with exit code 3.
+int RunProgramWith(SDLKey key, int sig = 0, Uint32 ms = 0, int nth = 0, bool victory = false) {
+    VirtualPlatform clock(0);
+    clock.Install();
+    int polls = 0, pauses = 0, after = 0;
+    clock.OnEmptyQueue([&] {
+        if (++polls == 2) {
+            clock.PushKeyDown(key);
+        }
+    });
+    clock.OnDelay([&](Uint32 passed) {
+        if (passed == ms && ++pauses == nth) {
+            std::raise(sig);
+        }
+        if (pauses >= nth && sig && ++after > 1000) {
+            std::_Exit(3);
+        }
+    });
+    StopWitness witness;
+    if (!victory) {
+        return RunProgram();
+    }
+    TestScreen display;
+    SurfacePtr newspaper = LoadOpaqueImage("./Images/Panorama/Journal.png");
+    SurfacePtr summary = LoadOpaqueImage("./Images/Panorama/Bilan.png");
+    auto ship = MakeShip(display.screen);
+    ProcessGuard guard;
+    guard.LetSignalsIn();
+    ShowVictoryScreens(display.screen, newspaper.get(), summary.get(), ship.get(), 0, nullptr);
+    return 0;
+}
+
+bool IsNullDevice(int descriptor) {
+    struct stat opened = {}, null = {};
+    return fstat(descriptor, &opened) == 0 && stat("/dev/null", &null) == 0 &&
+           opened.st_rdev == null.st_rdev && S_ISCHR(opened.st_mode);
+}
+
+// The real game, started in the folder with no audio device, so that the
+// warning on its standard output, a pipe to the test, says it is up.
+struct RealGame {
+    pid_t pid;
+    int out;
+};
+RealGame StartRealGame(const std::string& folder) {
+    int out[2];
+    EXPECT_EQ(pipe(out), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], 1);
+        setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+        if (chdir(folder.c_str()) == 0) {
+            execl(CORVANEL_BINARY, CORVANEL_BINARY, nullptr);
+        }
+        _exit(127);
+    }
+    close(out[1]);
+    return {pid, out[0]};
+}
+
+// Reads the game's standard output up to the end of a line or, with
+// `toEnd`, up to its end: the game has exited. False when nothing came for
+// a minute; the game is then killed.
+bool ReadOutput(const RealGame& game, bool toEnd) {
+    char c = 0;
+    pollfd ready = {game.out, POLLIN, 0};
+    while (poll(&ready, 1, 60000) == 1) {
+        if (read(game.out, &c, 1) != 1 || (c == '\n' && !toEnd)) {
+            return true;
+        }
+    }
+    kill(game.pid, SIGKILL);
+    return false;
+}
+
+// Waits for the game to end: its status and the most memory it held.
+int FinishRealGame(const RealGame& game, long* peakKiB) {
+    EXPECT_TRUE(ReadOutput(game, true));
+    close(game.out);
+    int status = 0;
+    rusage usage = {};
+    wait4(game.pid, &status, 0, &usage);
+    *peakKiB = usage.ru_maxrss;
+    return status;
+}
+
+}  // namespace
 
 TEST(Hardening, WithoutAVideoModeTheRealGameSaysSoAndExitsWithOne) {
     ScratchFolder empty;
@@ -55,4 +179,66 @@ TEST(Hardening, WithoutAudioOrJoystickAPlayThroughRunsSilentlyOnTheKeyboard) {
     EXPECT_EQ(SDL_NumJoysticks(), 0);
     EXPECT_EQ(mostSounds, 0);
     EXPECT_GT(mostShots, 5);  // the ship fired all the same
+}
+
+// The window's close request stays ignored during play, but TERM, INT and
+// HUP end the game from wherever it is, audio closed and SDL shut down
+// (which gives a full-screen display its mode back), with the status of a
+// process ended by that signal.
+TEST(Hardening, ATerminationSignalEndsTheGameCleanlyFromEveryScreen) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);  // a device to close
+    const struct {
+        const char* screen;
+        int sig;
+        Uint32 ms;
+        int nth;
+        bool victory;
+    } cases[] = {{"title", SIGTERM, 13, 1, false},     {"loading", SIGINT, 1000, 1, false},
+                 {"play", SIGHUP, 13, 100, false},     {"game over", SIGTERM, 10, 1, false},
+                 {"newspaper", SIGINT, 3000, 1, true}, {"summary", SIGHUP, 10, 1, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.screen);
+        EXPECT_EXIT(RunProgramWith(SDLK_RETURN, c.sig, c.ms, c.nth, c.victory),
+                    testing::KilledBySignal(c.sig),
+                    "stopped by signal " + std::to_string(c.sig) + ": audio closed, SDL down");
+    }
+}
+
+TEST(Hardening, TheRealGameEndsOnATerminationSignal) {
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        const RealGame game = StartRealGame(CORVANEL_DATA_DIR);
+        ASSERT_TRUE(ReadOutput(game, false));  // the audio warning: it is up
+        kill(game.pid, sig);
+        long peakKiB = 0;
+        const int status = FinishRealGame(game, &peakKiB);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig << ": " << status;
+    }
+}
+
+// Started with them closed, SDL's display connection or a file the game
+// reads would take the descriptors that warnings are written to.
+TEST(Hardening, ClosedStandardDescriptorsAreOpenedOnTheNullDevice) {
+    EXPECT_EXIT(
+        {
+            close(0);
+            close(1);
+            close(2);
+            RunProgramWith(SDLK_ESCAPE);
+            std::exit(IsNullDevice(0) && IsNullDevice(1) && IsNullDevice(2) ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+// `corvanel | true` without audio: the warning meets a closed pipe.
+TEST(Hardening, AClosedPipeOnStandardOutputDoesNotSkipTheShutDown) {
+    EXPECT_EXIT(
+        {
+            int out[2];
+            if (pipe(out) != 0 || close(out[0]) != 0 || dup2(out[1], 1) != 1) {
+                std::exit(2);
+            }
+            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+            std::exit(RunProgramWith(SDLK_ESCAPE));
+        },
+        testing::ExitedWithCode(0), "");
 }
