@@ -21,7 +21,7 @@
 #include "app/Program.h"
 #include "gfx/LiveCount.h"
 #include "gfx/ProcessGuard.h"
-#include "tests/TestSupport.h"
+#include "tests/BadFilesTree.h"
 
 namespace {
 
@@ -213,6 +213,16 @@ TEST(Hardening, TheRealGameEndsOnATerminationSignal) {
         const int status = FinishRealGame(game, &peakKiB);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig << ": " << status;
     }
+}
+
+// A 16000 x 16000 title picture cost 800 MB before it was refused.
+TEST(Hardening, AHugePictureIsRefusedFromItsHeaderBeforeItCostsMemory) {
+    BadFilesTree tree;
+    tree.Write("Images/Panorama/Titre.png", PngClaiming(16000, 16000));
+    long peakKiB = 0;
+    const int status = FinishRealGame(StartRealGame(tree.Path()), &peakKiB);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_LT(peakKiB, 128 * 1024);  // the title alone takes about 40 MB
 }
 
 // Started with them closed, SDL's display connection or a file the game
