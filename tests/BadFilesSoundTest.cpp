@@ -67,32 +67,12 @@ std::string WithVorbisRate(std::string ogg, Uint32 rate) {
     return ogg;
 }
 
-// A WAV of ADPCM blocks of silence (encoding 2 MS, 0x11 IMA) with the
-// header fields given; four blocks of data, or 64 bytes when a block is 0.
-struct Adpcm {
-    int encoding, channels, blockAlign, samplesPerBlock, bits;
-};
-std::string AdpcmWav(Adpcm a) {
-    auto le = [](Uint32 value, int size) {
-        std::string bytes;
-        for (int i = 0; i < size; ++i) {
-            bytes += static_cast<char>(value >> (8 * i));
-        }
-        return bytes;
-    };
-    std::string extra = le(a.samplesPerBlock, 2);
-    if (a.encoding == 2) {  // the seven standard coefficient pairs
-        extra += le(7, 2);
-        for (int c : {256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232}) {
-            extra += le(static_cast<Uint32>(c), 2);
-        }
-    }
-    std::string fmt = le(a.encoding, 2) + le(a.channels, 2) + le(22050, 4) + le(11025, 4) +
-                      le(a.blockAlign, 2) + le(a.bits, 2) + le(extra.size(), 2) + extra;
-    const std::string data(a.blockAlign > 0 ? 4 * a.blockAlign : 64, '\0');
-    const std::string body =
-        "WAVEfmt " + le(fmt.size(), 4) + fmt + "data" + le(data.size(), 4) + data;
-    return "RIFF" + le(body.size(), 4) + body;
+// A seed of the sound fuzz target: ADPCM WAVs, a Microsoft mono one and an
+// IMA stereo one, of blocks of 64 bytes.
+std::string Seed(const std::string& name) {
+    const std::string here = __FILE__;
+    return ReadFileBytes(here.substr(0, here.rfind('/')) + "/../tools/fuzz/corpus/sound-file/" +
+                         name);
 }
 
 // Plays from the damaged tree with fire held, sweeping, for the given number
@@ -137,18 +117,26 @@ TEST(BadFiles, AnAdpcmWavWithADamagedHeaderStaysSilentInsteadOfCrashing) {
     ASSERT_TRUE(display.audioOpen);
     BadFilesTree tree;
     const std::string path = tree.PathOf("Sound/Shot1.wav");
-    for (Adpcm good : {Adpcm{2, 1, 256, 500, 4}, Adpcm{0x11, 2, 512, 505, 4}}) {
-        tree.Write("Sound/Shot1.wav", AdpcmWav(good));
-        EXPECT_NE(LoadSound(path.c_str()), nullptr) << good.encoding;
-    }
-    for (Adpcm bad :
-         {Adpcm{2, 1, 0, 500, 4}, Adpcm{0x11, 1, 0, 505, 4}, Adpcm{2, 1, 256, 4000, 4},
-          Adpcm{0x11, 1, 256, 4001, 4}, Adpcm{0x11, 1, 256, 500, 4}, Adpcm{2, 3, 256, 500, 4},
-          Adpcm{0x11, 4, 512, 505, 4}, Adpcm{2, 1, 256, 500, 8}, Adpcm{2, 1, 256, 1, 4}}) {
-        tree.Write("Sound/Shot1.wav", AdpcmWav(bad));
-        EXPECT_EQ(LoadSound(path.c_str()), nullptr)
-            << bad.encoding << " " << bad.channels << " " << bad.blockAlign << " "
-            << bad.samplesPerBlock << " " << bad.bits;
+    // One 16-bit field of the "fmt " chunk changed: the channels at byte 22,
+    // the block size at 32, the bits a sample at 34, the samples a block at 38.
+    const struct {
+        const char* seed;
+        int at;
+        int value;
+    } damages[] = {{"ms-adpcm.wav", 0, 'R'},  {"ima-adpcm-stereo.wav", 0, 'R'},
+                   {"ms-adpcm.wav", 32, 0},   {"ima-adpcm-stereo.wav", 32, 0},
+                   {"ms-adpcm.wav", 38, 117}, {"ima-adpcm-stereo.wav", 38, 65},
+                   {"ms-adpcm.wav", 38, 1},   {"ima-adpcm-stereo.wav", 38, 56},
+                   {"ms-adpcm.wav", 22, 3},   {"ima-adpcm-stereo.wav", 22, 4},
+                   {"ms-adpcm.wav", 34, 8},   {"ms-adpcm.wav", 22, 2}};
+    for (const auto& damage : damages) {
+        std::string bytes = Seed(damage.seed);
+        ASSERT_GT(bytes.size(), 40u);
+        bytes[damage.at] = static_cast<char>(damage.value);
+        bytes[damage.at + 1] = damage.at == 0 ? 'I' : static_cast<char>(damage.value >> 8);
+        tree.Write("Sound/Shot1.wav", bytes);
+        const bool intact = damage.at == 0;  // the first two change nothing
+        EXPECT_EQ(LoadSound(path.c_str()) != nullptr, intact) << damage.seed << " " << damage.at;
     }
 }
 

@@ -1,9 +1,11 @@
 #include "tests/BadFilesTree.h"
 
+#include <png.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -82,54 +84,25 @@ void DamageFile(BadFilesTree& tree, const std::string& file, Damage damage) {
     }
 }
 
-namespace {
-
-std::string BigEndian(Uint32 value) {
-    return std::string{static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-                       static_cast<char>(value >> 8), static_cast<char>(value)};
-}
-
-std::string PngChunk(const std::string& typeAndData) {
-    Uint32 crc = 0xFFFFFFFFu;
-    for (unsigned char byte : typeAndData) {
-        crc ^= byte;
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = crc & 1 ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
-        }
-    }
-    return BigEndian(typeAndData.size() - 4) + typeAndData + BigEndian(~crc);
-}
-
-// A zlib stream of `size` zero bytes in one block of deflate's fixed codes: a
-// literal zero, then copies of 258 bytes from one back, then zeros.
-std::string ZlibZeros(Uint32 size) {
-    std::string out = "\x78\x01";
-    Uint32 bits = 0;
-    int count = 0;
-    auto put = [&](Uint32 value, int width) {  // codes come bit-reversed
-        bits |= value << count;
-        for (count += width; count >= 8; count -= 8, bits >>= 8) {
-            out += static_cast<char>(bits);
-        }
-    };
-    put(3, 3);  // the last block, fixed codes
-    Uint32 left = size - 1;
-    put(0x0C, 8);
-    for (; left >= 258; left -= 258) {
-        put(0xA3, 13);
-    }
-    for (; left > 0; --left) {
-        put(0x0C, 8);
-    }
-    put(0, 7 + 7);  // the end of the block, and up to a whole byte
-    return out + BigEndian((size % 65521) << 16 | 1);
-}
-
-}  // namespace
-
 std::string PngClaiming(Uint32 width, Uint32 height) {
-    const std::string header =
-        BigEndian(width) + BigEndian(height) + std::string("\x01\0\0\0\0", 5);
-    return "\x89PNG\r\n\x1a\n" + PngChunk("IHDR" + header) +
-           PngChunk("IDAT" + ZlibZeros(height * ((width + 7) / 8 + 1))) + PngChunk("IEND");
+    std::string bytes;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(
+        png, &bytes,
+        [](png_structp to, png_bytep data, size_t size) {
+            static_cast<std::string*>(png_get_io_ptr(to))
+                ->append(reinterpret_cast<char*>(data), size);
+        },
+        nullptr);
+    png_set_IHDR(png, info, width, height, 1, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    const std::vector<png_byte> row((width + 7) / 8);
+    for (Uint32 y = 0; y < height; ++y) {
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return bytes;
 }
