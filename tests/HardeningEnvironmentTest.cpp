@@ -158,6 +158,7 @@ TEST(Hardening, WithoutAudioOrJoystickAPlayThroughRunsSilentlyOnTheKeyboard) {
     });
     testing::internal::CaptureStdout();
     EXPECT_EQ(RunProgram(), 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);  // the device back for the tests after this one
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(out.rfind("Warning: Couldn't set 44100 Hz 16-bit audio\n Reason: ", 0), 0u) << out;
     EXPECT_EQ(SDL_NumJoysticks(), 0);
