@@ -10,8 +10,11 @@
 #include "app/TitleScreen.h"
 #include "gfx/Failure.h"
 #include "gfx/Playfield.h"
+#include "gfx/ProcessGuard.h"
 
 int RunProgram() {
+    // Before anything opens a file or starts a thread.
+    ProcessGuard guard;
     // The display and the audio device come before SDL_Init, which SDL
     // brings up on demand; SDL_Init then adds the joystick.
     SDL_Surface* screen =
@@ -23,6 +26,7 @@ int RunProgram() {
     }
     if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0) {
         std::printf("Warning: Couldn't set 44100 Hz 16-bit audio\n Reason: %s\n", SDL_GetError());
+        std::fflush(stdout);  // seen at once, not when the game ends
     }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_JOYSTICK) < 0) {
         std::printf("Unable to init SDL: %s\n", SDL_GetError());
@@ -30,6 +34,7 @@ int RunProgram() {
         ShutDownSdl();
         return 1;
     }
+    guard.LetSignalsIn();
     SDL_ShowCursor(SDL_DISABLE);
 
     {

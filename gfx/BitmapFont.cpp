@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gfx/BitmapFont.h"
 
-#include <SDL_image.h>
+#include "gfx/Image.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -146,8 +146,10 @@ BitmapFont::~BitmapFont() {
     SDL_FreeSurface(surface);
 }
 
+// Read as every picture is, so that a strip is looked at before it is
+// decoded and one of absurd size is refused from its header.
 BitmapFont* BitmapFont::FromFile(const char* path) {
-    return path ? FromSurface(IMG_Load(path)) : nullptr;
+    return path ? FromSurface(ReadImage(path)) : nullptr;
 }
 
 BitmapFont* BitmapFont::FromSurface(SDL_Surface* strip) {

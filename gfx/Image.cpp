@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "gfx/Failure.h"
+#include "gfx/PictureFile.h"
 #include "gfx/PixelAccess.h"
 
 namespace {
@@ -45,6 +46,10 @@ bool HasPictureSize(const SDL_Surface* read) {
 }  // namespace
 
 SDL_Surface* ReadImage(const char* path) {
+    // The header first: the decoders would allocate whatever it claims.
+    if (!CheckPictureFile(path, HasBmpExtension(path))) {
+        return nullptr;
+    }
     SDL_Surface* read = nullptr;
     if (!HasBmpExtension(path)) {
         read = IMG_Load(path);

@@ -29,9 +29,10 @@ constexpr int LargestPictureSide = 4096;
 
 // Reads a picture file as the loaders do, PNG through SDL_image and BMP
 // through SDL's own reader: the surface as read, owned by the caller, or
-// null (with SDL's error set) when the file cannot be read, has a side
-// shorter than one pixel or longer than LargestPictureSide, or has no
-// colours (see HasColours).
+// null (with SDL's error set to the reason) when the file fails the checks
+// of its header (PictureFile.h), cannot be decoded, has a side shorter than
+// one pixel or longer than LargestPictureSide, or has no colours (see
+// HasColours).
 SDL_Surface* ReadImage(const char* path);
 
 // Loads a sprite (PNG through SDL_image, BMP through SDL's loader), makes the

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gfx/Sound.h"
 
+#include "gfx/RegularFile.h"
 #include "gfx/SoundFormat.h"
 
 namespace {
@@ -10,8 +11,9 @@ int playCounts[CountedChannels] = {};
 
 // Whether the file's format, as the reader finds it, is one the mixer can
 // bring to the device's rate (see SoundFormat.h).
+// A folder or a FIFO in a sound's place is refused before it is opened.
 bool HasPlayableFormat(const char* path, bool (*readFormat)(SDL_RWops*, SoundFormat*)) {
-    SDL_RWops* stream = SDL_RWFromFile(path, "rb");
+    SDL_RWops* stream = OpenRegularFile(path);
     if (!stream) {
         return false;
     }

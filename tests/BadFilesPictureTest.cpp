@@ -3,8 +3,13 @@
 // stops with a message naming the picture's path and a non-zero exit code,
 // before it shows anything, and never crashes. Only the font strip of the
 // victory screen is optional: without it the summary shows without its rank.
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <string>
 
+#include "gfx/BitmapFont.h"
 #include "gfx/LiveCount.h"
 #include "tests/BadFilesTree.h"
 #include "tools/sim/Simulation.h"
@@ -67,13 +72,18 @@ void ExpectPlayStopsOnBytes(const std::string& file, const std::string& bytes,
     ExpectPlayStopsNaming(tree, file, why);
 }
 
-// Every damage to one picture of play stops it, naming the picture.
+// The reason the stop gives for each damage, in EveryDamage's order.
+const char* const Reasons[] = {"No such file or directory", "the file is empty",
+                               "the file is cut short",     "the file holds no (PNG or )?BMP",
+                               "not a regular file",        "not a regular file"};
+
+// Every damage to one picture of play stops it, naming the picture and why.
 void ExpectEveryDamageStopsPlay(const std::string& file) {
     for (Damage damage : EveryDamage) {
         BadFilesTree tree;
         DamageFile(tree, file, damage);
         SCOPED_TRACE(DamageName(damage));
-        ExpectPlayStopsNaming(tree, file);
+        ExpectPlayStopsNaming(tree, file, std::string(": ") + Reasons[static_cast<int>(damage)]);
     }
 }
 
@@ -96,7 +106,9 @@ TEST(BadFiles, ADamagedTitlePictureStopsTheRealGameNamingItsPath) {
         const CommandResult run =
             RunGameIn(tree.Path(), "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy");
         EXPECT_EQ(run.exitCode, 1) << DamageName(damage) << ": " << run.err;
-        EXPECT_NE(run.err.find("\"./Images/Panorama/Titre.png\""), std::string::npos)
+        EXPECT_TRUE(testing::internal::RE::PartialMatch(
+            run.err, std::string("\"\\./Images/Panorama/Titre\\.png\": ") +
+                         Reasons[static_cast<int>(damage)]))
             << DamageName(damage) << ": " << run.err;
         EXPECT_EQ(run.out, "") << DamageName(damage);  // standard output stays clean
     }
@@ -112,7 +124,20 @@ TEST(BadFiles, ADamagedBitmapShotStopsThePlayThroughNamingItsPath) {
 
 TEST(BadFiles, AFewBytesClaimingAHugePictureStopThePlayThroughNamingTheirPath) {
     ExpectPlayStopsOnBytes("Images/Heros/Corvanel_Gauche.png", BytesOf(TinyBmpOfAHugePicture),
-                           ": a picture of 13810 x 24886 pixels is none");
+                           ": the file is cut short");
+    // Refused from the header, before the decoder asks for 1.6 GB.
+    ExpectPlayStopsOnBytes("Images/Heros/Corvanel_Gauche.png", PngClaiming(20000, 20000),
+                           ": a picture of 20000 x 20000 pixels is none");
+}
+
+TEST(BadFiles, AnUnreadablePictureStopsThePlayThroughSayingWhy) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads every file";
+    }
+    BadFilesTree tree;
+    tree.Write("Images/Heros/Corvanel_Gauche.png", "");
+    chmod(tree.PathOf("Images/Heros/Corvanel_Gauche.png").c_str(), 0);
+    ExpectPlayStopsNaming(tree, "Images/Heros/Corvanel_Gauche.png", ": Permission denied");
 }
 
 TEST(BadFiles, APictureOfNegativeHeightStopsInsteadOfCrashing) {
@@ -137,6 +162,22 @@ TEST(BadFiles, ADamagedFontStripLeavesTheSummaryWithoutItsRank) {
         EXPECT_EQ(RankPixelsFrom(tree), 0) << DamageName(damage);
         EXPECT_EQ(LiveCount::Of(Held::Font), fontsBefore) << DamageName(damage);
     }
+}
+
+// A strip of 16000 x 16000 pixels once cost 768 MB at the summary screen.
+TEST(BadFiles, AHugeFontStripIsRefusedBeforeItCostsMemory) {
+    BadFilesTree tree;
+    tree.Write("Images/Font/font03.png", PngClaiming(16000, 16000));
+    EXPECT_EXIT(
+        {
+            rusage before = {};
+            rusage after = {};
+            getrusage(RUSAGE_SELF, &before);
+            BitmapFont* font = BitmapFont::FromFile(tree.PathOf("Images/Font/font03.png").c_str());
+            getrusage(RUSAGE_SELF, &after);
+            std::exit(!font && after.ru_maxrss - before.ru_maxrss < 100 * 1024 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 // A strip whose top row is all one colour is a font without glyphs (the

@@ -68,6 +68,14 @@ std::string WithVorbisRate(std::string ogg, Uint32 rate) {
     return ogg;
 }
 
+// A seed of the sound fuzz target: ADPCM WAVs, a Microsoft mono one and an
+// IMA stereo one, of blocks of 64 bytes.
+std::string Seed(const std::string& name) {
+    const std::string here = __FILE__;
+    return ReadFileBytes(here.substr(0, here.rfind('/')) + "/../tools/fuzz/corpus/sound-file/" +
+                         name);
+}
+
 // Plays from the damaged tree with fire held, sweeping, for the given number
 // of frames; notes the most sounds alive and whether music played.
 struct SilentPlay {
@@ -102,6 +110,37 @@ TEST(BadFiles, AWavFarFromAnyPlayableRateStaysSilentInsteadOfCrashing) {
     EXPECT_EQ(LoadSound(tree.PathOf("Sound/Shot4.wav").c_str()), nullptr);
 }
 
+// SDL decoded ADPCM with whatever its header said: a block-align of 0
+// divided by zero, a block too short for its samples or more than two
+// channels ran past the decoder's buffers.
+TEST(BadFiles, AnAdpcmWavWithADamagedHeaderStaysSilentInsteadOfCrashing) {
+    TestScreen display;
+    ASSERT_TRUE(display.audioOpen);
+    BadFilesTree tree;
+    const std::string path = tree.PathOf("Sound/Shot1.wav");
+    // One 16-bit field of the "fmt " chunk changed: the channels at byte 22,
+    // the block size at 32, the bits a sample at 34, the samples a block at 38.
+    const struct {
+        const char* seed;
+        int at;
+        int value;
+    } damages[] = {{"ms-adpcm.wav", 0, 'R'},  {"ima-adpcm-stereo.wav", 0, 'R'},
+                   {"ms-adpcm.wav", 32, 0},   {"ima-adpcm-stereo.wav", 32, 0},
+                   {"ms-adpcm.wav", 38, 117}, {"ima-adpcm-stereo.wav", 38, 65},
+                   {"ms-adpcm.wav", 38, 1},   {"ima-adpcm-stereo.wav", 38, 56},
+                   {"ms-adpcm.wav", 22, 3},   {"ima-adpcm-stereo.wav", 22, 4},
+                   {"ms-adpcm.wav", 34, 8},   {"ms-adpcm.wav", 22, 2}};
+    for (const auto& damage : damages) {
+        std::string bytes = Seed(damage.seed);
+        ASSERT_GT(bytes.size(), 40u);
+        bytes[damage.at] = static_cast<char>(damage.value);
+        bytes[damage.at + 1] = damage.at == 0 ? 'I' : static_cast<char>(damage.value >> 8);
+        tree.Write("Sound/Shot1.wav", bytes);
+        const bool intact = damage.at == 0;  // the first two change nothing
+        EXPECT_EQ(LoadSound(path.c_str()) != nullptr, intact) << damage.seed << " " << damage.at;
+    }
+}
+
 TEST(BadFiles, MusicFarFromAnyPlayableRateStaysSilentInsteadOfCrashingAsItPlays) {
     TestScreen display;
     ASSERT_TRUE(display.audioOpen);
@@ -110,6 +149,9 @@ TEST(BadFiles, MusicFarFromAnyPlayableRateStaysSilentInsteadOfCrashingAsItPlays)
     for (Uint32 rate : {0u, 50u, 1000000000u}) {
         tree.Write("Sound/Boss.ogg", WithVorbisRate(track, rate));
         EXPECT_EQ(LoadMusic(tree.PathOf("Sound/Boss.ogg").c_str()), nullptr) << rate;
+        // Nor as a later part of a chained file, as `cat a.ogg b.ogg` makes.
+        tree.Write("Sound/Boss.ogg", track + WithVorbisRate(track, rate));
+        EXPECT_EQ(LoadMusic(tree.PathOf("Sound/Boss.ogg").c_str()), nullptr) << "chained " << rate;
     }
     // The same file at a rate the mixer converts plays as before.
     tree.Write("Sound/Boss.ogg", WithVorbisRate(track, 22050));
@@ -118,9 +160,11 @@ TEST(BadFiles, MusicFarFromAnyPlayableRateStaysSilentInsteadOfCrashingAsItPlays)
 
 TEST(BadFiles, PlayGoesOnInSilenceWhenEverySoundIsDamaged) {
     BadFilesTree tree;
-    int next = 0;  // each damage on two effects
+    // Every damage on an effect; a folder and a FIFO in place of the tracks
+    // (a track cut short still plays its first half).
+    size_t next = 2;
     for (const assetcontract::SoundAsset& sound : assetcontract::Sounds) {
-        DamageFile(tree, sound.path, EveryDamage[next++ % 4]);
+        DamageFile(tree, sound.path, EveryDamage[next++ % std::size(EveryDamage)]);
     }
     const SilentPlay play = PlayFrom(tree, 400);
     EXPECT_EQ(play.ending, PlayEnding::Quit);

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "tests/BadFilesTree.h"
 
+#include <png.h>
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -46,6 +50,10 @@ const char* DamageName(Damage damage) {
             return "truncated";
         case Damage::WrongFormat:
             return "wrong format";
+        case Damage::Folder:
+            return "folder";
+        case Damage::Fifo:
+            return "fifo";
     }
     return "?";
 }
@@ -66,5 +74,36 @@ void DamageFile(BadFilesTree& tree, const std::string& file, Damage damage) {
             tree.Write(file, ReadFileBytes(DataPath(isPicture ? "Sound/Shot1.wav"
                                                               : "Images/Heros/Corvanel.png")));
             break;
+        case Damage::Folder:
+            tree.Remove(file);
+            fs::create_directory(tree.PathOf(file));
+            break;
+        case Damage::Fifo:
+            tree.Remove(file);
+            EXPECT_EQ(mkfifo(tree.PathOf(file).c_str(), 0600), 0);
+            break;
     }
+}
+
+std::string PngClaiming(Uint32 width, Uint32 height) {
+    std::string bytes;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(
+        png, &bytes,
+        [](png_structp to, png_bytep data, size_t size) {
+            static_cast<std::string*>(png_get_io_ptr(to))
+                ->append(reinterpret_cast<char*>(data), size);
+        },
+        nullptr);
+    png_set_IHDR(png, info, width, height, 1, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    const std::vector<png_byte> row((width + 7) / 8);
+    for (Uint32 y = 0; y < height; ++y) {
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return bytes;
 }

@@ -33,10 +33,15 @@ std::string BytesOf(const unsigned char (&bytes)[Size]) {
 }
 
 // The ways a file can be bad, for tests that try each of them on one file.
-enum class Damage { Missing, Empty, Truncated, WrongFormat };
-inline constexpr Damage EveryDamage[] = {Damage::Missing, Damage::Empty, Damage::Truncated,
-                                         Damage::WrongFormat};
+enum class Damage { Missing, Empty, Truncated, WrongFormat, Folder, Fifo };
+inline constexpr Damage EveryDamage[] = {Damage::Missing,     Damage::Empty,  Damage::Truncated,
+                                         Damage::WrongFormat, Damage::Folder, Damage::Fifo};
 const char* DamageName(Damage damage);
 // Applies the damage; a file in the wrong format holds the bytes of a sound
-// where a picture belongs and those of a picture where a sound belongs.
+// where a picture belongs and those of a picture where a sound belongs. A
+// FIFO with no writer blocks whoever opens it to read.
 void DamageFile(BadFilesTree& tree, const std::string& file, Damage damage);
+
+// A black PNG of that size, one bit a pixel: a few hundred kilobytes that
+// decode to a picture of a byte a pixel.
+std::string PngClaiming(Uint32 width, Uint32 height);
