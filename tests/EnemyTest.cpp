@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <functional>
 
 #include "enemies/AirBlade.h"
 #include "enemies/DarkAvionDuo.h"
@@ -6,7 +7,7 @@
 #include "enemies/Missile.h"
 #include "enemies/Piaf.h"
 #include "gfx/Sound.h"
-#include "tests/TestSupport.h"
+#include "tests/BlitLog.h"
 
 namespace {
 
@@ -22,16 +23,52 @@ public:
     void HandleKeys(Uint8*) override {}
 };
 
-class EnemyTest : public PlayfieldTest {
+template <class Kind>
+RegularEnemy* Build(SDL_Surface* screen, const EnemyBank* bank, Rect rect, int hw, int hh) {
+    return new Kind(screen, bank, rect, hw, hh, 0);
+}
+
+// Each kind as the wave schedule makes it, with the numbers it must show.
+struct Kind {
+    const char* name;
+    EnemyKind media;
+    RegularEnemy* (*make)(SDL_Surface*, const EnemyBank*, Rect, int, int);
+    int w, h, halfWidth, halfHeight;
+    int score, hitPoints, slots;
+    int explosionW, explosionH, explosionFrames, explosionMs;
+    int draws;        // numbers it takes from the generator when made
+    int animation;    // updates between frame changes; 0: the first update and every second
+    bool shotsFirst;  // its shots are drawn before its body
+};
+const Kind Kinds[] = {
+    {"Piaf", EnemyKind::Piaf, Build<Piaf>, 32, 9, 8, 3, 1, 1, 3, 32, 32, 12, 20, 2, 8, true},
+    {"AirBlade", EnemyKind::AirBlade, Build<AirBlade>, 158, 94, 60, 10, 5, 8, 40, 160, 120, 16, 20,
+     2, 2, false},
+    {"DarkAvionDuo", EnemyKind::DarkAvionDuo, Build<DarkAvionDuo>, 92, 124, 40, 25, 25, 5, 50, 64,
+     64, 16, 25, 3, 0, false},
+    {"Missile", EnemyKind::Missile, Build<Missile>, 29, 162, 13, 70, 1, 50, 3, 32, 32, 12, 20, 2, 2,
+     true},
+    {"DarkMetroid", EnemyKind::DarkMetroid, Build<DarkMetroid>, 32, 29, 13, 5, 2, 1, 10, 32, 32, 12,
+     20, 3, 8, true},
+};
+
+class EnemyTest : public DrawnTest {
 protected:
     EnemyBank bank;
 
-    template <class Kind>
-    std::unique_ptr<Kind> Make(int x, int y, int w, int h, int halfWidth, int halfHeight) {
-        return std::make_unique<Kind>(display.screen, &bank, MakeRect(x, y, w, h), halfWidth,
-                                      halfHeight, 0);
+    std::unique_ptr<RegularEnemy> Make(const Kind& kind, int x = 200, int y = 100) {
+        return std::unique_ptr<RegularEnemy>(kind.make(display.screen, &bank,
+                                                       MakeRect(x, y, kind.w, kind.h),
+                                                       kind.halfWidth, kind.halfHeight));
     }
-    std::unique_ptr<AirBlade> Blade(int y = 100) { return Make<AirBlade>(200, y, 158, 94, 60, 10); }
+    const Kind& KindNamed(const std::string& name) {
+        for (const Kind& kind : Kinds) {
+            if (name == kind.name) {
+                return kind;
+            }
+        }
+        return Kinds[0];
+    }
     // Updates until the enemy reports itself finished; the number of updates.
     int UpdatesUntilFinished(Enemy& enemy, int limit = 2000) {
         for (int updates = 1; updates <= limit; ++updates) {
@@ -49,6 +86,16 @@ protected:
             enemy.GetShots()[slot] = shots.Still(300, 300);
         }
     }
+    // The first numbers the generator gives after seeding it.
+    static std::vector<int> Draws(unsigned seed) {
+        std::srand(seed);
+        std::vector<int> draws;
+        for (int i = 0; i < 4; ++i) {
+            draws.push_back(std::rand());
+        }
+        std::srand(seed);
+        return draws;
+    }
 };
 
 }  // namespace
@@ -65,164 +112,208 @@ TEST_F(EnemyTest, HitBoxEdgesAreStrictAndTheFirstSlotWins) {
     EXPECT_EQ(target.FindHit(heroShots, 0), -1);
 }
 
-TEST_F(EnemyTest, AirBladeTakesEightPointsAndFlashesForOneUpdatePerHit) {
-    auto blade = Blade();
-    for (int hit = 1; hit <= 7; ++hit) {
-        EXPECT_EQ(shots.HitAtCentre(*blade, 1), 1);
-        EXPECT_EQ(blade->GetState(), EnemyState::Hit);
-        blade->Update();
-        EXPECT_EQ(blade->GetState(), EnemyState::Normal);
-    }
-    EXPECT_EQ(blade->GetHitPoints(), 1);
-    shots.HitAtCentre(*blade, 1);
-    EXPECT_TRUE(blade->IsDestroyed());
-    EXPECT_EQ(shots.HitAtCentre(*blade, 1), -1);  // no more hits once destroyed
-    EXPECT_EQ(blade->GetHitPoints(), 0);
+// Points, hit points, slots, draws, animation, the order of shots and body,
+// the hit frames and the explosion strip, each read from what the enemy does.
+TEST_F(EnemyTest, EachKindShowsItsNumbers) {
+    for (const Kind& kind : Kinds) {
+        SCOPED_TRACE(kind.name);
+        const std::vector<int> draws = Draws(5);
+        auto enemy = Make(kind);
+        EXPECT_EQ(std::rand(), draws[kind.draws]);
+        EXPECT_EQ(enemy->GetScore(), kind.score);
+        EXPECT_EQ(enemy->GetShotSlotCount(), kind.slots);
 
-    auto red = Blade();
-    for (int hit = 0; hit < 4; ++hit) {
-        shots.HitAtCentre(*red, 2);
+        const EnemyMedia& media = bank.Media(kind.media);
+        Occupy(*enemy, 1);
+        const std::vector<SDL_Surface*> looks = {media.frames[0].get(), media.frames[1].get(),
+                                                 media.hitFrames[0].get(), media.hitFrames[1].get(),
+                                                 shots.image.get()};
+        for (int n = 1; n <= 9; ++n) {
+            enemy->Update();
+            const int frame = kind.animation ? n > kind.animation && (n - 1) / kind.animation % 2
+                                             : (n + 1) / 2 % 2;
+            EXPECT_EQ(CutDrawn(looks),
+                      kind.shotsFirst ? (std::vector<int>{4, frame}) : (std::vector<int>{frame, 4}))
+                << "update " << n;
+        }
+        // One point short of its hit points it lives and shows its hit frame.
+        EXPECT_EQ(shots.HitAtCentre(*enemy, kind.hitPoints - 1), 1);
+        EXPECT_EQ(enemy->GetState(), EnemyState::Hit);
+        enemy->Update();
+        EXPECT_EQ(CutDrawn({looks.begin(), looks.begin() + 4}),
+                  std::vector<int>{2 + enemy->GetFrame()});
+        EXPECT_EQ(enemy->GetState(), EnemyState::Normal);  // for that one update
+        const int booms = SoundPlayCount(EnemyExplosionChannel);
+        EXPECT_EQ(shots.HitAtCentre(*enemy, 1), 1);
+        EXPECT_TRUE(enemy->IsDestroyed());
+
+        // Cells of W x H centred on the enemy, each shown for more than T ms:
+        // with the clock moving T and 1 ms in turn, a cell lasts two updates.
+        int updates = 0;
+        std::vector<Blit> cells;
+        while (enemy->IsExploding() && updates < 100) {
+            enemy->Update();
+            clock.Advance(++updates % 2 ? kind.explosionMs : 1);
+            for (const Blit& cell : CutBlits({media.explosion.get()})) {
+                const Rect r = enemy->GetRect();
+                EXPECT_EQ(cell.x, CentreX(r) - kind.explosionW / 2);
+                EXPECT_EQ(cell.y, CentreY(r) - kind.explosionH / 2);
+                cells.push_back(cell);
+            }
+        }
+        EXPECT_EQ(updates, 2 * kind.explosionFrames - 1);
+        ASSERT_EQ(cells.size(), 2u * (kind.explosionFrames - 1));
+        EXPECT_EQ(cells.back().sourceX, kind.explosionW * (kind.explosionFrames - 2));
+        EXPECT_EQ(cells.back().sourceH, kind.explosionH);
+        EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel) - booms, 1);
     }
-    EXPECT_TRUE(red->IsDestroyed());
 }
 
-TEST_F(EnemyTest, ADestroyedEnemyFinishesThirtySixUpdatesAfterItsExplosion) {
-    auto blade = Blade();
-    const int sounds = SoundPlayCount(EnemyExplosionChannel);
-    shots.HitAtCentre(*blade, 8);
-    const Rect where = blade->GetRect();
-    // 31 updates of explosion (16 strip indexes, 20 ms each at 13 ms per
-    // update), then afterFrames 0 to 35.
-    EXPECT_EQ(UpdatesUntilFinished(*blade), 31 + 36);
-    EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel) - sounds, 1);
-    EXPECT_EQ(blade->GetRect().y, where.y);  // it stopped where it died
-}
-
-TEST_F(EnemyTest, ADestroyedEnemyWaitsForItsLastShot) {
-    auto blade = Blade();
-    // A shot falling 1 pixel a frame from y 400: it leaves in the update in
-    // which its top passes 480.
-    blade->GetShots()[5] = shots.Straight(MakeRect(300, 400, 4, 4), 0, 1);
-    shots.HitAtCentre(*blade, 8);
-    EXPECT_EQ(UpdatesUntilFinished(*blade), 81 + 1);
-    EXPECT_EQ(blade->Shots().LiveCount(), 0);
-}
-
-TEST_F(EnemyTest, LeavingThePlayfieldIsSilentAndFinishesAtOnce) {
-    const int sounds = SoundPlayCount(EnemyExplosionChannel);
-    auto below = Blade(481);
-    EXPECT_FALSE(below->Update());
-    EXPECT_TRUE(below->IsDestroyed());
-    EXPECT_FALSE(below->IsExploding());
-    EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), sounds);
-
-    // Entering from above, touching the top row, is inside.
-    auto entering = Make<Piaf>(200, -8, 32, 9, 8, 3);
-    EXPECT_TRUE(entering->Update());
-    EXPECT_FALSE(entering->IsDestroyed());
-
-    // With a shot still flying it finishes once that shot is gone.
-    auto missile = Make<Missile>(200, 470, 29, 162, 13, 70);
-    missile->GetShots()[0] = shots.Straight(MakeRect(300, 470, 4, 4), 0, 6);
-    EXPECT_TRUE(missile->Update());  // 470 is inside: moves to 476, shot to 476
-    EXPECT_TRUE(missile->Update());  // 476 is inside: moves to 482, shot leaves
-    EXPECT_FALSE(missile->IsDestroyed());
-    EXPECT_FALSE(missile->Update());  // 482 is outside and no shot is left
-}
-
-TEST_F(EnemyTest, AirBladeVolleysComeEveryTwentyStepsFromTheFortieth) {
-    auto blade = Blade();
-    const int sounds = SoundPlayCount(EnemyShotChannel);
-    for (int update = 1; update < 40; ++update) {
-        blade->Update();
+// The generator is seeded so that the test knows the draws; with seed 11
+// the DarkMetroid's three draws give other paths in any other order.
+TEST_F(EnemyTest, EachKindFliesItsPathFromItsDraws) {
+    using Path = std::function<std::pair<int, int>(int n, const std::vector<int>& d)>;
+    const std::pair<const char*, Path> paths[] = {
+        {"Piaf",
+         [](int n, const std::vector<int>& d) {
+             return std::make_pair(n > 75 + d[0] % 40 ? 1 - d[1] % 3 : 0, 3);
+         }},
+        {"DarkMetroid",
+         [](int n, const std::vector<int>& d) {
+             return std::make_pair(n > 75 + d[1] % 40 ? 1 - d[2] % 3 : 0, 2 + d[0] % 4);
+         }},
+        {"Missile", [](int, const std::vector<int>&) { return std::make_pair(0, 6); }},
+        {"DarkAvionDuo", [](int, const std::vector<int>&) { return std::make_pair(0, 4); }},
+        // Down 3 for travel/3 + 1 updates, hovering until 2 travel, then down 4.
+        {"AirBlade",
+         [](int n, const std::vector<int>& d) {
+             const int travel = 75 + d[0] % 40;
+             return std::make_pair(0, n <= travel / 3 + 1 ? 3 : n <= 2 * travel ? 0 : 4);
+         }},
+    };
+    for (const auto& path : paths) {
+        const std::vector<int> draws = Draws(11);
+        auto enemy = Make(KindNamed(path.first), 250, 0);
+        for (int n = 1; n <= 240; ++n) {
+            const Rect before = enemy->GetRect();
+            enemy->Update();
+            const Rect after = enemy->GetRect();
+            ASSERT_EQ(std::make_pair(after.x - before.x, after.y - before.y), path.second(n, draws))
+                << path.first << ", update " << n;
+        }
     }
-    EXPECT_EQ(blade->Shots().LiveCount(), 0);
-    const Rect r = blade->GetRect();
-    blade->Update();
-    ASSERT_EQ(blade->Shots().LiveCount(), 3);
-    EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 1);
-    // Three shots from under its nose: down, down-right, down-left.
-    const Rect middle = blade->GetShots()[0]->GetRect();
-    EXPECT_EQ(middle.x, r.x + 71);
-    EXPECT_EQ(middle.y, r.y + 32 + 4);
-    EXPECT_EQ(blade->GetShots()[1]->GetRect().x, r.x + 72);
-    EXPECT_EQ(blade->GetShots()[2]->GetRect().x, r.x + 70);
+}
 
-    // With 38 of its 40 slots taken the volley is two shots and silent.
-    auto crowded = Blade();
-    Occupy(*crowded, 38);
-    for (int update = 1; update <= 40; ++update) {
-        crowded->Update();
+// The first volley, its box taken before the move, its shots' first steps,
+// the next volley, and a volley cut short by full slots, which is silent.
+TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
+    struct Volley {
+        const char* kind;
+        int first, every;  // updates
+        int x, y, size;
+        std::vector<std::pair<int, int>> steps;
+    };
+    const Volley volleys[] = {
+        {"AirBlade", 40, 20, 71, 32, 16, {{0, 4}, {1, 4}, {-1, 4}}},
+        {"DarkAvionDuo", 10, 10, 42, 69, 8, {{2, 1}, {-2, 1}}},
+    };
+    for (const Volley& v : volleys) {
+        const int sounds = SoundPlayCount(EnemyShotChannel);
+        auto enemy = Make(KindNamed(v.kind), 200, 10);
+        for (int n = 1; n < v.first; ++n) {
+            enemy->Update();
+        }
+        EXPECT_EQ(enemy->Shots().LiveCount(), 0) << v.kind;
+        const Rect r = enemy->GetRect();
+        enemy->Update();
+        ASSERT_EQ(enemy->Shots().LiveCount(), static_cast<int>(v.steps.size())) << v.kind;
+        for (size_t k = 0; k < v.steps.size(); ++k) {
+            EXPECT_EQ(
+                BoxOf(enemy->GetShots()[k]->GetRect()),
+                (Box{r.x + v.x + v.steps[k].first, r.y + v.y + v.steps[k].second, v.size, v.size}))
+                << v.kind << " shot " << k;
+        }
+        for (int n = 1; n <= v.every; ++n) {
+            enemy->Update();
+        }
+        EXPECT_EQ(enemy->Shots().LiveCount(), 2 * static_cast<int>(v.steps.size())) << v.kind;
+        EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 2) << v.kind;
+
+        auto crowded = Make(KindNamed(v.kind), 200, 10);
+        Occupy(*crowded, crowded->GetShotSlotCount() - static_cast<int>(v.steps.size()) + 1);
+        for (int n = 1; n <= v.first; ++n) {
+            crowded->Update();
+        }
+        EXPECT_EQ(crowded->Shots().LiveCount(), crowded->GetShotSlotCount()) << v.kind;
+        EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 2) << v.kind;
     }
-    EXPECT_EQ(crowded->Shots().LiveCount(), 40);
-    EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 1);
+    // Destroyed, a DarkAvionDuo fires no more but keeps falling.
+    auto duo = Make(KindNamed("DarkAvionDuo"));
+    shots.HitAtCentre(*duo, 5);
+    for (int n = 1; n <= 20; ++n) {
+        duo->Update();
+    }
+    EXPECT_EQ(duo->Shots().LiveCount(), 0);
+    EXPECT_EQ(duo->GetRect().y, 100 + 80);
 }
 
 TEST_F(EnemyTest, DarkMetroidBurstsIntoItsLastVolleyWhenDestroyed) {
-    auto metroid = Make<DarkMetroid>(200, 100, 32, 29, 13, 5);
+    auto metroid = Make(KindNamed("DarkMetroid"));
     const int shotSounds = SoundPlayCount(EnemyShotChannel);
     const int explosions = SoundPlayCount(EnemyExplosionChannel);
     shots.HitAtCentre(*metroid, 1);
     EXPECT_TRUE(metroid->IsDestroyed());
-    EXPECT_EQ(metroid->Shots().LiveCount(), 3);
-    EXPECT_EQ(metroid->GetShots()[0]->GetRect().x, 200 + 12);
-    EXPECT_EQ(metroid->GetShots()[0]->GetRect().y, 100 + 8);
+    ASSERT_EQ(metroid->Shots().LiveCount(), 3);
     EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - shotSounds, 1);
     EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), explosions);
+    const Rect r = metroid->GetRect();
     metroid->Update();
     EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel) - explosions, 1);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(BoxOf(metroid->GetShots()[k]->GetRect()), (Box{r.x + 12 + 1 - k, r.y + 9, 8, 8}));
+    }
 
-    auto crowded = Make<DarkMetroid>(200, 100, 32, 29, 13, 5);
+    auto crowded = Make(KindNamed("DarkMetroid"));
     Occupy(*crowded, 8);
     shots.HitAtCentre(*crowded, 2);
     EXPECT_EQ(crowded->Shots().LiveCount(), 10);
     EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - shotSounds, 1);  // cut short: silent
 }
 
-TEST_F(EnemyTest, DarkAvionDuoFiresEveryTenthUpdateUntilDestroyedButKeepsFalling) {
-    auto duo = Make<DarkAvionDuo>(200, 50, 92, 124, 40, 25);
-    for (int update = 1; update <= 9; ++update) {
-        duo->Update();
-    }
-    EXPECT_EQ(duo->Shots().LiveCount(), 0);
-    duo->Update();
-    ASSERT_EQ(duo->Shots().LiveCount(), 2);
-    shots.HitAtCentre(*duo, 5);
-    const int y = duo->GetRect().y;
-    for (int update = 0; update < 20; ++update) {
-        duo->Update();
-    }
-    EXPECT_EQ(duo->GetRect().y, y + 80);
-    EXPECT_EQ(duo->Shots().LiveCount(), 2);
+TEST_F(EnemyTest, ADestroyedEnemyFinishesThirtySixUpdatesAfterItsExplosion) {
+    auto blade = Make(KindNamed("AirBlade"));
+    shots.HitAtCentre(*blade, 8);
+    // 31 updates of explosion (16 strip indexes, 20 ms each at 13 ms per
+    // update), then afterFrames 0 to 35.
+    EXPECT_EQ(UpdatesUntilFinished(*blade), 31 + 36);
+
+    // A shot falling 1 pixel a frame from y 400 leaves in the update in
+    // which its top passes 480; the enemy waits for it.
+    auto waiting = Make(KindNamed("AirBlade"));
+    waiting->GetShots()[5] = shots.Straight(MakeRect(300, 400, 4, 4), 0, 1);
+    shots.HitAtCentre(*waiting, 8);
+    EXPECT_EQ(UpdatesUntilFinished(*waiting), 81 + 1);
+    EXPECT_EQ(waiting->Shots().LiveCount(), 0);
 }
 
-TEST_F(EnemyTest, MissileNeedsFiftyPointsAndFallsSixPixelsAnUpdate) {
-    auto missile = Make<Missile>(200, -161, 29, 162, 13, 70);
-    for (int hit = 0; hit < 49; ++hit) {
-        shots.HitAtCentre(*missile, 1);
-    }
+TEST_F(EnemyTest, LeavingThePlayfieldIsSilentAndFinishesAtOnce) {
+    const int sounds = SoundPlayCount(EnemyExplosionChannel);
+    auto below = Make(KindNamed("AirBlade"), 200, 481);
+    EXPECT_FALSE(below->Update());
+    EXPECT_TRUE(below->IsDestroyed());
+    EXPECT_FALSE(below->IsExploding());
+    EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), sounds);
+
+    // Entering from above, touching the top row, is inside.
+    auto entering = Make(KindNamed("Piaf"), 200, -8);
+    EXPECT_TRUE(entering->Update());
+    EXPECT_FALSE(entering->IsDestroyed());
+
+    // With a shot still flying it finishes once that shot is gone.
+    auto missile = Make(KindNamed("Missile"), 200, 470);
+    missile->GetShots()[0] = shots.Straight(MakeRect(300, 470, 4, 4), 0, 6);
+    EXPECT_TRUE(missile->Update());  // 470 is inside: moves to 476, shot to 476
+    EXPECT_TRUE(missile->Update());  // 476 is inside: moves to 482, shot leaves
     EXPECT_FALSE(missile->IsDestroyed());
-    missile->Update();
-    EXPECT_EQ(missile->GetRect().y, -155);
-    shots.HitAtCentre(*missile, 1);
-    EXPECT_TRUE(missile->IsDestroyed());
-    missile->Update();
-    EXPECT_EQ(missile->GetRect().y, -149);  // falls on while it explodes
-}
-
-TEST_F(EnemyTest, PiafFallsForItsTravelThenSlantsForGood) {
-    // The generator is seeded so that the test knows the travel (75 to 114
-    // updates) and the drift (-1, 0 or 1) that the Piaf draws.
-    std::srand(7);
-    const int travel = 75 + std::rand() % 40;
-    const int drift = 1 - std::rand() % 3;
-    ASSERT_NE(drift, 0);
-    std::srand(7);
-    auto piaf = Make<Piaf>(300, -8, 32, 9, 8, 3);
-    for (int update = 1; update <= 140; ++update) {
-        const Rect before = piaf->GetRect();
-        piaf->Update();
-        EXPECT_EQ(piaf->GetRect().y, before.y + 3);
-        EXPECT_EQ(piaf->GetRect().x - before.x, update <= travel ? 0 : drift) << update;
-    }
+    EXPECT_FALSE(missile->Update());  // 482 is outside and no shot is left
 }
