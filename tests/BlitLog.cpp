@@ -5,85 +5,79 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
-// Null while no test reads the log: then the wrappers only pass through.
-struct Log {
-    std::vector<Blit> blits;
-    std::vector<SDL_Surface*> loads;
-};
-Log* open = nullptr;
+// While no test reads them, the stand-ins below only pass calls on.
+bool logging = false;
+std::vector<Blit> blits;
+std::vector<SDL_Surface*> loads;
 
 template <class Function>
 Function Real(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
-bool NameDummyAudio() {
-    return setenv("SDL_AUDIODRIVER", "dummy", 1) == 0;
-}
-
 }  // namespace
 
 // The game blits and converts through SDL's own entry points; these stand in
 // front of the library's and hand every call on to it.
-extern "C" int SDL_UpperBlit(SDL_Surface* src, SDL_Rect* srcrect, SDL_Surface* dst,
-                             SDL_Rect* dstrect) {
+extern "C" int SDL_UpperBlit(SDL_Surface* src, SDL_Rect* part, SDL_Surface* dst, SDL_Rect* to) {
     static const auto real =
         Real<int (*)(SDL_Surface*, SDL_Rect*, SDL_Surface*, SDL_Rect*)>("SDL_UpperBlit");
-    if (open) {
-        const SDL_Rect part = srcrect ? *srcrect : SDL_Rect{0, 0, Uint16(src->w), Uint16(src->h)};
-        open->blits.push_back(
-            {src, part.x, part.w, part.h, dstrect ? dstrect->x : 0, dstrect ? dstrect->y : 0});
+    if (logging) {
+        const SDL_Rect p = part ? *part : SDL_Rect{0, 0, Uint16(src->w), Uint16(src->h)};
+        blits.push_back({src, p.x, p.w, p.h, to ? to->x : 0, to ? to->y : 0});
     }
-    return real(src, srcrect, dst, dstrect);
+    return real(src, part, dst, to);
 }
 
 extern "C" SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface) {
     static const auto real = Real<SDL_Surface* (*)(SDL_Surface*)>("SDL_DisplayFormat");
     SDL_Surface* converted = real(surface);
-    if (open) {
-        open->loads.push_back(converted);
+    if (logging) {
+        loads.push_back(converted);
     }
     return converted;
 }
 
-DrawnTest::DrawnTest() : audioDriverNamed(NameDummyAudio()) {
-    open = new Log;
+DrawnTest::DrawnTest() : audioDriverNamed(setenv("SDL_AUDIODRIVER", "dummy", 1) == 0) {
+    logging = true;
 }
 
 DrawnTest::~DrawnTest() {
-    delete open;
-    open = nullptr;
+    logging = false;
+    blits.clear();
+    loads.clear();
 }
 
 std::vector<SDL_Surface*> DrawnTest::CutLoads() {
-    std::vector<SDL_Surface*> loads;
-    loads.swap(open->loads);
-    open->blits.clear();
-    return loads;
+    blits.clear();
+    return std::exchange(loads, {});
 }
 
 std::vector<Blit> DrawnTest::CutBlits(const std::vector<SDL_Surface*>& sources) {
     std::vector<Blit> kept;
-    for (const Blit& blit : open->blits) {
-        if (std::find(sources.begin(), sources.end(), blit.source) != sources.end()) {
-            kept.push_back(blit);
-        }
-    }
-    open->blits.clear();
+    std::copy_if(blits.begin(), blits.end(), std::back_inserter(kept), [&](const Blit& b) {
+        return std::find(sources.begin(), sources.end(), b.source) != sources.end();
+    });
+    blits.clear();
     return kept;
 }
 
 std::vector<int> DrawnTest::CutDrawn(const std::vector<SDL_Surface*>& sources) {
     std::vector<int> drawn;
-    for (const Blit& blit : open->blits) {
-        const auto at = std::find(sources.begin(), sources.end(), blit.source);
-        if (at != sources.end()) {
-            drawn.push_back(static_cast<int>(at - sources.begin()));
-        }
+    for (const Blit& b : CutBlits(sources)) {
+        drawn.push_back(std::find(sources.begin(), sources.end(), b.source) - sources.begin());
     }
-    open->blits.clear();
     return drawn;
+}
+
+std::vector<int> DrawnTest::Draws(unsigned seed) {
+    std::srand(seed);
+    std::vector<int> draws(14);
+    std::generate(draws.begin(), draws.end(), std::rand);
+    std::srand(seed);
+    return draws;
 }

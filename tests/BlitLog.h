@@ -2,9 +2,9 @@
 #pragma once
 
 // What the game objects draw, read from the blits they make: every blit and
-// every picture converted for the display while a log is open, in order.
-// Two loads of one file give two surfaces that look alike; the log tells
-// them apart by the order in which they were loaded.
+// every picture converted for the display while a test runs, in order. Two
+// loads of one file give two surfaces that look alike; the log tells them
+// apart by the order in which they were loaded.
 
 #include <SDL.h>
 
@@ -14,26 +14,27 @@
 
 struct Blit {
     SDL_Surface* source;
-    int sourceX, sourceW, sourceH;  // the part of the source, or 0, 0 and its size
+    int sourceX, sourceW, sourceH;  // the part of the source drawn
     int x, y;                       // where it went, before clipping
 };
 
-// The fixture of the tests of the ship, the shots and the enemies. It names
-// the dummy audio driver before its display opens, whatever an earlier test
-// in the same process left in the environment.
+// The fixture of the tests of the ship, the enemies and the bosses. It
+// names the dummy audio driver before its display opens, whatever an
+// earlier test in the same process left in the environment.
 class DrawnTest : public testing::Test {
 protected:
     DrawnTest();
     ~DrawnTest() override;
     void SetUp() override { clock.Install(); }
 
-    // The surfaces of one object's own pictures, from the loads it made
-    // since the log was last cut.
+    // The pictures loaded since the last cut: one object's own, in order.
     std::vector<SDL_Surface*> CutLoads();
-    // The blits made since the log was last cut, of these sources only.
+    // The blits of these sources since the last cut.
     std::vector<Blit> CutBlits(const std::vector<SDL_Surface*>& sources);
-    // The index in the sources of each blit of one of them since the last cut.
+    // The same, each as the index of its source.
     std::vector<int> CutDrawn(const std::vector<SDL_Surface*>& sources);
+    // Seeds the generator: the first numbers it will give.
+    static std::vector<int> Draws(unsigned seed);
 
     bool audioDriverNamed;
     TestScreen display;

@@ -11,18 +11,6 @@
 
 namespace {
 
-// An enemy with nothing but the shared base, for the hit test's edges.
-class Target : public Enemy {
-public:
-    Target(Rect rect, int halfWidth, int halfHeight) : Enemy(rect, halfWidth, halfHeight, 0, 7) {}
-    bool Update() override { return true; }
-    int TestHits(Shot**, int) override { return -1; }
-    bool IsDestroyed() override { return false; }
-    Shot** GetShots() override { return nullptr; }
-    int GetShotSlotCount() override { return 0; }
-    void HandleKeys(Uint8*) override {}
-};
-
 template <class Kind>
 RegularEnemy* Build(SDL_Surface* screen, const EnemyBank* bank, Rect rect, int hw, int hh) {
     return new Kind(screen, bank, rect, hw, hh, 0);
@@ -61,14 +49,6 @@ protected:
                                                        MakeRect(x, y, kind.w, kind.h),
                                                        kind.halfWidth, kind.halfHeight));
     }
-    const Kind& KindNamed(const std::string& name) {
-        for (const Kind& kind : Kinds) {
-            if (name == kind.name) {
-                return kind;
-            }
-        }
-        return Kinds[0];
-    }
     // Updates until the enemy reports itself finished; the number of updates.
     int UpdatesUntilFinished(Enemy& enemy, int limit = 2000) {
         for (int updates = 1; updates <= limit; ++updates) {
@@ -86,30 +66,20 @@ protected:
             enemy.GetShots()[slot] = shots.Still(300, 300);
         }
     }
-    // The first numbers the generator gives after seeding it.
-    static std::vector<int> Draws(unsigned seed) {
-        std::srand(seed);
-        std::vector<int> draws;
-        for (int i = 0; i < 4; ++i) {
-            draws.push_back(std::rand());
-        }
-        std::srand(seed);
-        return draws;
-    }
 };
 
 }  // namespace
 
 TEST_F(EnemyTest, HitBoxEdgesAreStrictAndTheFirstSlotWins) {
-    const Target target(MakeRect(100, 100, 32, 9), 8, 3);           // centre (116, 104)
+    auto piaf = Make(Kinds[int(EnemyKind::Piaf)], 100, 100);        // 32 x 9, centre (116, 104)
     std::unique_ptr<Shot> touching(shots.Still(116 + 2 + 8, 104));  // |dx| = 2 + 8
     std::unique_ptr<Shot> inside(shots.Still(116 + 9, 104 + 4));    // |dx| 9, |dy| 4 < 2 + 3
     std::unique_ptr<Shot> alsoInside(shots.Still(116, 104));
     std::unique_ptr<Shot> above(shots.Still(116, 104 - 5));  // |dy| = 2 + 3
     Shot* heroShots[5] = {touching.get(), nullptr, above.get(), inside.get(), alsoInside.get()};
-    EXPECT_EQ(target.FindHit(heroShots, 5), 3);
-    EXPECT_EQ(target.FindHit(heroShots, 3), -1);
-    EXPECT_EQ(target.FindHit(heroShots, 0), -1);
+    EXPECT_EQ(piaf->FindHit(heroShots, 5), 3);
+    EXPECT_EQ(piaf->FindHit(heroShots, 3), -1);
+    EXPECT_EQ(piaf->FindHit(heroShots, 0), -1);
 }
 
 // Points, hit points, slots, draws, animation, the order of shots and body,
@@ -173,19 +143,20 @@ TEST_F(EnemyTest, EachKindShowsItsNumbers) {
 // the DarkMetroid's three draws give other paths in any other order.
 TEST_F(EnemyTest, EachKindFliesItsPathFromItsDraws) {
     using Path = std::function<std::pair<int, int>(int n, const std::vector<int>& d)>;
-    const std::pair<const char*, Path> paths[] = {
-        {"Piaf",
+    const std::pair<EnemyKind, Path> paths[] = {
+        {EnemyKind::Piaf,
          [](int n, const std::vector<int>& d) {
              return std::make_pair(n > 75 + d[0] % 40 ? 1 - d[1] % 3 : 0, 3);
          }},
-        {"DarkMetroid",
+        {EnemyKind::DarkMetroid,
          [](int n, const std::vector<int>& d) {
              return std::make_pair(n > 75 + d[1] % 40 ? 1 - d[2] % 3 : 0, 2 + d[0] % 4);
          }},
-        {"Missile", [](int, const std::vector<int>&) { return std::make_pair(0, 6); }},
-        {"DarkAvionDuo", [](int, const std::vector<int>&) { return std::make_pair(0, 4); }},
+        {EnemyKind::Missile, [](int, const std::vector<int>&) { return std::make_pair(0, 6); }},
+        {EnemyKind::DarkAvionDuo,
+         [](int, const std::vector<int>&) { return std::make_pair(0, 4); }},
         // Down 3 for travel/3 + 1 updates, hovering until 2 travel, then down 4.
-        {"AirBlade",
+        {EnemyKind::AirBlade,
          [](int n, const std::vector<int>& d) {
              const int travel = 75 + d[0] % 40;
              return std::make_pair(0, n <= travel / 3 + 1 ? 3 : n <= 2 * travel ? 0 : 4);
@@ -193,13 +164,13 @@ TEST_F(EnemyTest, EachKindFliesItsPathFromItsDraws) {
     };
     for (const auto& path : paths) {
         const std::vector<int> draws = Draws(11);
-        auto enemy = Make(KindNamed(path.first), 250, 0);
+        auto enemy = Make(Kinds[int(path.first)], 250, 0);
         for (int n = 1; n <= 240; ++n) {
             const Rect before = enemy->GetRect();
             enemy->Update();
             const Rect after = enemy->GetRect();
             ASSERT_EQ(std::make_pair(after.x - before.x, after.y - before.y), path.second(n, draws))
-                << path.first << ", update " << n;
+                << Kinds[int(path.first)].name << ", update " << n;
         }
     }
 }
@@ -208,47 +179,48 @@ TEST_F(EnemyTest, EachKindFliesItsPathFromItsDraws) {
 // the next volley, and a volley cut short by full slots, which is silent.
 TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
     struct Volley {
-        const char* kind;
+        EnemyKind kind;
         int first, every;  // updates
         int x, y, size;
         std::vector<std::pair<int, int>> steps;
     };
     const Volley volleys[] = {
-        {"AirBlade", 40, 20, 71, 32, 16, {{0, 4}, {1, 4}, {-1, 4}}},
-        {"DarkAvionDuo", 10, 10, 42, 69, 8, {{2, 1}, {-2, 1}}},
+        {EnemyKind::AirBlade, 40, 20, 71, 32, 16, {{0, 4}, {1, 4}, {-1, 4}}},
+        {EnemyKind::DarkAvionDuo, 10, 10, 42, 69, 8, {{2, 1}, {-2, 1}}},
     };
     for (const Volley& v : volleys) {
+        SCOPED_TRACE(Kinds[int(v.kind)].name);
         const int sounds = SoundPlayCount(EnemyShotChannel);
-        auto enemy = Make(KindNamed(v.kind), 200, 10);
+        auto enemy = Make(Kinds[int(v.kind)], 200, 10);
         for (int n = 1; n < v.first; ++n) {
             enemy->Update();
         }
-        EXPECT_EQ(enemy->Shots().LiveCount(), 0) << v.kind;
+        EXPECT_EQ(enemy->Shots().LiveCount(), 0);
         const Rect r = enemy->GetRect();
         enemy->Update();
-        ASSERT_EQ(enemy->Shots().LiveCount(), static_cast<int>(v.steps.size())) << v.kind;
+        ASSERT_EQ(enemy->Shots().LiveCount(), static_cast<int>(v.steps.size()));
         for (size_t k = 0; k < v.steps.size(); ++k) {
             EXPECT_EQ(
                 BoxOf(enemy->GetShots()[k]->GetRect()),
                 (Box{r.x + v.x + v.steps[k].first, r.y + v.y + v.steps[k].second, v.size, v.size}))
-                << v.kind << " shot " << k;
+                << "shot " << k;
         }
         for (int n = 1; n <= v.every; ++n) {
             enemy->Update();
         }
-        EXPECT_EQ(enemy->Shots().LiveCount(), 2 * static_cast<int>(v.steps.size())) << v.kind;
-        EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 2) << v.kind;
+        EXPECT_EQ(enemy->Shots().LiveCount(), 2 * static_cast<int>(v.steps.size()));
+        EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 2);
 
-        auto crowded = Make(KindNamed(v.kind), 200, 10);
+        auto crowded = Make(Kinds[int(v.kind)], 200, 10);
         Occupy(*crowded, crowded->GetShotSlotCount() - static_cast<int>(v.steps.size()) + 1);
         for (int n = 1; n <= v.first; ++n) {
             crowded->Update();
         }
-        EXPECT_EQ(crowded->Shots().LiveCount(), crowded->GetShotSlotCount()) << v.kind;
-        EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 2) << v.kind;
+        EXPECT_EQ(crowded->Shots().LiveCount(), crowded->GetShotSlotCount());
+        EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 2);
     }
     // Destroyed, a DarkAvionDuo fires no more but keeps falling.
-    auto duo = Make(KindNamed("DarkAvionDuo"));
+    auto duo = Make(Kinds[int(EnemyKind::DarkAvionDuo)]);
     shots.HitAtCentre(*duo, 5);
     for (int n = 1; n <= 20; ++n) {
         duo->Update();
@@ -258,7 +230,7 @@ TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
 }
 
 TEST_F(EnemyTest, DarkMetroidBurstsIntoItsLastVolleyWhenDestroyed) {
-    auto metroid = Make(KindNamed("DarkMetroid"));
+    auto metroid = Make(Kinds[int(EnemyKind::DarkMetroid)]);
     const int shotSounds = SoundPlayCount(EnemyShotChannel);
     const int explosions = SoundPlayCount(EnemyExplosionChannel);
     shots.HitAtCentre(*metroid, 1);
@@ -273,7 +245,7 @@ TEST_F(EnemyTest, DarkMetroidBurstsIntoItsLastVolleyWhenDestroyed) {
         EXPECT_EQ(BoxOf(metroid->GetShots()[k]->GetRect()), (Box{r.x + 12 + 1 - k, r.y + 9, 8, 8}));
     }
 
-    auto crowded = Make(KindNamed("DarkMetroid"));
+    auto crowded = Make(Kinds[int(EnemyKind::DarkMetroid)]);
     Occupy(*crowded, 8);
     shots.HitAtCentre(*crowded, 2);
     EXPECT_EQ(crowded->Shots().LiveCount(), 10);
@@ -281,7 +253,7 @@ TEST_F(EnemyTest, DarkMetroidBurstsIntoItsLastVolleyWhenDestroyed) {
 }
 
 TEST_F(EnemyTest, ADestroyedEnemyFinishesThirtySixUpdatesAfterItsExplosion) {
-    auto blade = Make(KindNamed("AirBlade"));
+    auto blade = Make(Kinds[int(EnemyKind::AirBlade)]);
     shots.HitAtCentre(*blade, 8);
     // 31 updates of explosion (16 strip indexes, 20 ms each at 13 ms per
     // update), then afterFrames 0 to 35.
@@ -289,7 +261,7 @@ TEST_F(EnemyTest, ADestroyedEnemyFinishesThirtySixUpdatesAfterItsExplosion) {
 
     // A shot falling 1 pixel a frame from y 400 leaves in the update in
     // which its top passes 480; the enemy waits for it.
-    auto waiting = Make(KindNamed("AirBlade"));
+    auto waiting = Make(Kinds[int(EnemyKind::AirBlade)]);
     waiting->GetShots()[5] = shots.Straight(MakeRect(300, 400, 4, 4), 0, 1);
     shots.HitAtCentre(*waiting, 8);
     EXPECT_EQ(UpdatesUntilFinished(*waiting), 81 + 1);
@@ -298,19 +270,19 @@ TEST_F(EnemyTest, ADestroyedEnemyFinishesThirtySixUpdatesAfterItsExplosion) {
 
 TEST_F(EnemyTest, LeavingThePlayfieldIsSilentAndFinishesAtOnce) {
     const int sounds = SoundPlayCount(EnemyExplosionChannel);
-    auto below = Make(KindNamed("AirBlade"), 200, 481);
+    auto below = Make(Kinds[int(EnemyKind::AirBlade)], 200, 481);
     EXPECT_FALSE(below->Update());
     EXPECT_TRUE(below->IsDestroyed());
     EXPECT_FALSE(below->IsExploding());
     EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), sounds);
 
     // Entering from above, touching the top row, is inside.
-    auto entering = Make(KindNamed("Piaf"), 200, -8);
+    auto entering = Make(Kinds[int(EnemyKind::Piaf)], 200, -8);
     EXPECT_TRUE(entering->Update());
     EXPECT_FALSE(entering->IsDestroyed());
 
     // With a shot still flying it finishes once that shot is gone.
-    auto missile = Make(KindNamed("Missile"), 200, 470);
+    auto missile = Make(Kinds[int(EnemyKind::Missile)], 200, 470);
     missile->GetShots()[0] = shots.Straight(MakeRect(300, 470, 4, 4), 0, 6);
     EXPECT_TRUE(missile->Update());  // 470 is inside: moves to 476, shot to 476
     EXPECT_TRUE(missile->Update());  // 476 is inside: moves to 482, shot leaves

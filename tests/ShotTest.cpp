@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "shots/ShotSlots.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -119,24 +118,4 @@ TEST(Shot, StraightBossRaysUseTheWideAreaAndOtherKindsThePlayfield) {
     bool alive = true;
     farOff.Update(&alive);
     EXPECT_FALSE(alive);
-}
-
-TEST(ShotSlots, FillLowestFreeSlotsCullLeaversAndOwnTheRest) {
-    ShotWorld world;
-    ShotSlots slots(4);
-    EXPECT_EQ(slots.FirstFree(), 0);
-    slots.Put(0, world.shots.Straight(MakeRect(300, 100, 4, 4)));
-    slots.Put(2, world.shots.Straight(MakeRect(300, 1, 4, 4), 0, -6));  // leaves at once
-    slots.Put(3, world.shots.Straight(MakeRect(300, 100, 4, 4)));
-    EXPECT_EQ(slots.FirstFree(), 1);
-    EXPECT_EQ(slots.FirstFree(2), -1);
-    EXPECT_EQ(slots.LiveCount(), 3);
-
-    slots.UpdateAll();
-    EXPECT_EQ(slots.At(2), nullptr);
-    EXPECT_EQ(slots.LiveCount(), 2);
-    slots.Destroy(0);
-    slots.Destroy(1);  // an empty slot is fine
-    EXPECT_EQ(slots.LiveCount(), 1);
-    EXPECT_TRUE(slots.AnyOccupied());
 }

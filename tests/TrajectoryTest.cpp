@@ -57,13 +57,6 @@ TEST(StraightRay, PlacesTheShotOnItsRayCuttingEachOffsetTowardZero) {
     EXPECT_EQ(at180.Steps(3), (std::vector<Point>{{300, 200}, {298, 200}, {296, 200}}));
 }
 
-TEST(StraightRay, ComputesEachPositionAfreshSoNoRoundingAccumulates) {
-    Flight ray(6, 300, 240, 30, 0, 2, 0, 0);
-    ray.Steps(50);
-    // Frame 51 shows radius 100: offsets 86.60 and 50.0000000059.
-    EXPECT_EQ(ray.Step(), (Point{386, 290}));
-}
-
 // Radius and angle at the end of each frame, as the spiral is meant to run
 // with 60 frames out, release after frame 110, 1 degree and 2 pixels a step.
 TEST(SpiralOutAndBack, WindsOutHoldsWindsBackAndCreepsOutWithTheAngleNeverZero) {
