@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -175,49 +176,57 @@ TEST_F(EnemyTest, EachKindFliesItsPathFromItsDraws) {
     }
 }
 
-// The first volley, its box taken before the move, its shots' first steps,
-// the next volley, and a volley cut short by full slots, which is silent.
+// The first volley, its box taken before the move (the DarkMetroid's when
+// the killing hit comes), its shots' first steps, the next volley, and a
+// volley cut short by full slots, which is silent.
 TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
     struct Volley {
         EnemyKind kind;
-        int first, every;  // updates
+        int first, every;  // updates; 0: once, when destroyed
         int x, y, size;
         std::vector<std::pair<int, int>> steps;
     };
     const Volley volleys[] = {
         {EnemyKind::AirBlade, 40, 20, 71, 32, 16, {{0, 4}, {1, 4}, {-1, 4}}},
         {EnemyKind::DarkAvionDuo, 10, 10, 42, 69, 8, {{2, 1}, {-2, 1}}},
+        {EnemyKind::DarkMetroid, 0, 0, 12, 8, 8, {{1, 1}, {0, 1}, {-1, 1}}},
     };
     for (const Volley& v : volleys) {
         SCOPED_TRACE(Kinds[int(v.kind)].name);
-        const int sounds = SoundPlayCount(EnemyShotChannel);
-        auto enemy = Make(Kinds[int(v.kind)], 200, 10);
-        for (int n = 1; n < v.first; ++n) {
+        const int count = static_cast<int>(v.steps.size());
+        for (int crowd : {0, 1}) {
+            const int sounds = SoundPlayCount(EnemyShotChannel);
+            auto enemy = Make(Kinds[int(v.kind)], 200, 10);
+            Occupy(*enemy, crowd * (enemy->GetShotSlotCount() - count + 1));
+            for (int n = 1; n < v.first; ++n) {
+                enemy->Update();
+            }
+            EXPECT_EQ(enemy->Shots().LiveCount(), crowd * (enemy->GetShotSlotCount() - count + 1));
+            const Rect r = enemy->GetRect();
+            if (v.first == 0) {
+                shots.HitAtCentre(*enemy, 1);
+                EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 1 - crowd);  // at once
+            }
             enemy->Update();
+            EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 1 - crowd);
+            if (crowd) {
+                EXPECT_EQ(enemy->Shots().LiveCount(), enemy->GetShotSlotCount());
+                continue;
+            }
+            ASSERT_EQ(enemy->Shots().LiveCount(), count);
+            for (int k = 0; k < count; ++k) {
+                EXPECT_EQ(BoxOf(enemy->GetShots()[k]->GetRect()),
+                          (Box{r.x + v.x + v.steps[k].first, r.y + v.y + v.steps[k].second, v.size,
+                               v.size}))
+                    << "shot " << k;
+            }
+            for (int n = 1; n <= std::max(v.every, 40); ++n) {
+                enemy->Update();
+            }
+            const int volleys = v.every ? 1 + 40 / v.every : 1;
+            EXPECT_EQ(enemy->Shots().LiveCount(), count * volleys);
+            EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, volleys);
         }
-        EXPECT_EQ(enemy->Shots().LiveCount(), 0);
-        const Rect r = enemy->GetRect();
-        enemy->Update();
-        ASSERT_EQ(enemy->Shots().LiveCount(), static_cast<int>(v.steps.size()));
-        for (size_t k = 0; k < v.steps.size(); ++k) {
-            EXPECT_EQ(
-                BoxOf(enemy->GetShots()[k]->GetRect()),
-                (Box{r.x + v.x + v.steps[k].first, r.y + v.y + v.steps[k].second, v.size, v.size}))
-                << "shot " << k;
-        }
-        for (int n = 1; n <= v.every; ++n) {
-            enemy->Update();
-        }
-        EXPECT_EQ(enemy->Shots().LiveCount(), 2 * static_cast<int>(v.steps.size()));
-        EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 2);
-
-        auto crowded = Make(Kinds[int(v.kind)], 200, 10);
-        Occupy(*crowded, crowded->GetShotSlotCount() - static_cast<int>(v.steps.size()) + 1);
-        for (int n = 1; n <= v.first; ++n) {
-            crowded->Update();
-        }
-        EXPECT_EQ(crowded->Shots().LiveCount(), crowded->GetShotSlotCount());
-        EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 2);
     }
     // Destroyed, a DarkAvionDuo fires no more but keeps falling.
     auto duo = Make(Kinds[int(EnemyKind::DarkAvionDuo)]);
@@ -227,29 +236,6 @@ TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
     }
     EXPECT_EQ(duo->Shots().LiveCount(), 0);
     EXPECT_EQ(duo->GetRect().y, 100 + 80);
-}
-
-TEST_F(EnemyTest, DarkMetroidBurstsIntoItsLastVolleyWhenDestroyed) {
-    auto metroid = Make(Kinds[int(EnemyKind::DarkMetroid)]);
-    const int shotSounds = SoundPlayCount(EnemyShotChannel);
-    const int explosions = SoundPlayCount(EnemyExplosionChannel);
-    shots.HitAtCentre(*metroid, 1);
-    EXPECT_TRUE(metroid->IsDestroyed());
-    ASSERT_EQ(metroid->Shots().LiveCount(), 3);
-    EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - shotSounds, 1);
-    EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), explosions);
-    const Rect r = metroid->GetRect();
-    metroid->Update();
-    EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel) - explosions, 1);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(BoxOf(metroid->GetShots()[k]->GetRect()), (Box{r.x + 12 + 1 - k, r.y + 9, 8, 8}));
-    }
-
-    auto crowded = Make(Kinds[int(EnemyKind::DarkMetroid)]);
-    Occupy(*crowded, 8);
-    shots.HitAtCentre(*crowded, 2);
-    EXPECT_EQ(crowded->Shots().LiveCount(), 10);
-    EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - shotSounds, 1);  // cut short: silent
 }
 
 TEST_F(EnemyTest, ADestroyedEnemyFinishesThirtySixUpdatesAfterItsExplosion) {
