@@ -373,35 +373,28 @@ TEST_F(BossTest, ADestroyedBossFinishes36FramesAfterItsExplosionOrAfterItsLastSh
     EXPECT_EQ(liveAtCheck, 0);
 }
 
+// Placed one pixel beyond the band, a boss is out before its first move
+// would bring it back; touching the band, it is inside. Out without shots,
+// it finishes in that very frame, with no explosion and no sound.
 TEST_F(BossTest, TouchingTheBandIsInsideAndOnePixelBeyondIsOutBeforeTheMove) {
-    // Each boss is placed one pixel further out than the band allows; its
-    // first move would bring it back in, but the rule looks at the box from
-    // before the move.
     struct Case {
         const Placement& at;
-        int outX, outY;      // moved one pixel out of the band
-        int touchX, touchY;  // moved to touch it
+        int dx, dy;
+        bool out;
     };
     const Case cases[] = {
-        {RadioZondeAt, 1, 0, 0, 0},  // x = 503, x = 502
-        {MetroidAt, -1, 0, 0, 0},    // x + w = 137, x + w = 138
-        {FeeAt, 0, -2, 0, -1},       // y + h = -1, y + h = 0
-        {XantumAt, 0, 641, 0, 640},  // y = 641, y = 640
+        {RadioZondeAt, 1, 0, true}, {RadioZondeAt, 0, 0, false},  // x = 503, 502
+        {MetroidAt, -1, 0, true},   {MetroidAt, 0, 0, false},     // x + w = 137, 138
+        {FeeAt, 0, -2, true},       {FeeAt, 0, -1, false},        // y + h = -1, 0
+        {XantumAt, 0, 641, true},   {XantumAt, 0, 640, false},    // y = 641, 640
     };
     for (const Case& c : cases) {
         const int booms = SoundPlayCount(EnemyExplosionChannel);
-        Make(c.at, c.outX, c.outY);
-        // Without shots it finishes in the very frame it is found outside,
-        // with no explosion and no sound.
-        EXPECT_EQ(Step(), -1);
-        EXPECT_FALSE(keep) << boss->Name();
-        EXPECT_TRUE(boss->IsDestroyed());
-        EXPECT_EQ(boss->ExplosionFrame(), 16);
+        Make(c.at, c.dx, c.dy);
+        const int shown = Step();
+        EXPECT_EQ(boss->IsDestroyed(), c.out) << boss->Name() << " " << c.dx << "," << c.dy;
+        EXPECT_EQ(keep, !c.out);
+        EXPECT_EQ(shown == -1 && boss->ExplosionFrame() == 16, c.out);
         EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), booms);
-
-        Make(c.at, c.touchX, c.touchY);
-        Step();
-        EXPECT_TRUE(keep) << boss->Name();
-        EXPECT_FALSE(boss->IsDestroyed());
     }
 }
