@@ -301,9 +301,9 @@ TEST_F(BossTest, ABurstTakesTheLowestFreeSlotsAndIsHeardOnlyWhenComplete) {
 TEST_F(BossTest, AHitFlashesForOneFrameAndTheKillingHitExplodesInstead) {
     Make(XantumAt);
     EXPECT_EQ(Step(), 1);  // its first frame flips to image 1
-    EXPECT_EQ(Hit(1), 1);
+    EXPECT_EQ(Hit(1), 1);  // two hits in two frames flash in both
     EXPECT_EQ(Step(), FlashFrame + 1);
-    EXPECT_EQ(Hit(2), 1);  // a second hit in the next frame flashes again
+    EXPECT_EQ(Hit(2), 1);
     EXPECT_EQ(Step(), FlashFrame + 1);
     EXPECT_EQ(Step(), 1);
     EXPECT_EQ(boss->HitPoints(), 2000 - 3);

@@ -238,34 +238,28 @@ TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
     EXPECT_EQ(duo->GetRect().y, 100 + 80);
 }
 
-TEST_F(EnemyTest, ADestroyedEnemyFinishesThirtySixUpdatesAfterItsExplosion) {
-    auto blade = Make(Kinds[int(EnemyKind::AirBlade)]);
-    shots.HitAtCentre(*blade, 8);
-    // 31 updates of explosion (16 strip indexes, 20 ms each at 13 ms per
-    // update), then afterFrames 0 to 35.
-    EXPECT_EQ(UpdatesUntilFinished(*blade), 31 + 36);
-
-    // A shot falling 1 pixel a frame from y 400 leaves in the update in
-    // which its top passes 480; the enemy waits for it.
-    auto waiting = Make(Kinds[int(EnemyKind::AirBlade)]);
-    waiting->GetShots()[5] = shots.Straight(MakeRect(300, 400, 4, 4), 0, 1);
-    shots.HitAtCentre(*waiting, 8);
-    EXPECT_EQ(UpdatesUntilFinished(*waiting), 81 + 1);
-    EXPECT_EQ(waiting->Shots().LiveCount(), 0);
-}
-
-TEST_F(EnemyTest, LeavingThePlayfieldIsSilentAndFinishesAtOnce) {
+// Out of the playfield an enemy is gone silently in the update that finds
+// it outside; touching the top row it is inside. Destroyed or out, it waits
+// for its last shot.
+TEST_F(EnemyTest, LeavingIsSilentAndADestroyedEnemyWaitsForItsLastShot) {
     const int sounds = SoundPlayCount(EnemyExplosionChannel);
     auto below = Make(Kinds[int(EnemyKind::AirBlade)], 200, 481);
     EXPECT_FALSE(below->Update());
     EXPECT_TRUE(below->IsDestroyed());
     EXPECT_FALSE(below->IsExploding());
     EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), sounds);
-
-    // Entering from above, touching the top row, is inside.
     auto entering = Make(Kinds[int(EnemyKind::Piaf)], 200, -8);
     EXPECT_TRUE(entering->Update());
     EXPECT_FALSE(entering->IsDestroyed());
+
+    // A shot falling 1 pixel a frame from y 400 leaves in the update in
+    // which its top passes 480: 31 updates of explosion, 35 after it, then
+    // 15 more for the shot.
+    auto waiting = Make(Kinds[int(EnemyKind::AirBlade)]);
+    waiting->GetShots()[5] = shots.Straight(MakeRect(300, 400, 4, 4), 0, 1);
+    shots.HitAtCentre(*waiting, 8);
+    EXPECT_EQ(UpdatesUntilFinished(*waiting), 81 + 1);
+    EXPECT_EQ(waiting->Shots().LiveCount(), 0);
 
     // With a shot still flying it finishes once that shot is gone.
     auto missile = Make(Kinds[int(EnemyKind::Missile)], 200, 470);

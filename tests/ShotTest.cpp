@@ -78,46 +78,35 @@ TEST(Shot, BlinksBetweenItsImagesFourAndFiveUpdatesAtATime) {
     EXPECT_EQ(seen, "AAAABBBBBAAAAB");
 }
 
-TEST(Shot, PlayfieldAreaEdgesAreStrict) {
-    ShotWorld world;
-    struct Case {
-        Rect start;
-        bool alive;
-    };
-    // Positions after one update without movement.
-    const Case cases[] = {
-        {MakeRect(502, 100, 4, 4), true}, {MakeRect(503, 100, 4, 4), false},
-        {MakeRect(134, 100, 4, 4), true}, {MakeRect(133, 100, 4, 4), false},
-        {MakeRect(300, 480, 4, 4), true}, {MakeRect(300, 481, 4, 4), false},
-        {MakeRect(300, -4, 4, 4), true},  {MakeRect(300, -5, 4, 4), false},
-    };
-    for (const Case& c : cases) {
-        std::unique_ptr<Shot> shot(world.shots.Straight(c.start));
-        bool alive = !c.alive;
-        shot->Update(&alive);
-        EXPECT_EQ(alive, c.alive) << c.start.x << "," << c.start.y;
-    }
-}
-
-// A shot of radius 0 stays at its origin: at each of these places only a
-// straight boss ray, which keeps to the wide area, is still inside.
-TEST(Shot, StraightBossRaysUseTheWideAreaAndOtherKindsThePlayfield) {
+// A shot that stays where it is, 16 x 16, is drawn once and tested at the
+// edges of its area: the playfield for a path shot and every trajectory
+// kind but the straight ray (kind 6), which keeps to the wide area.
+TEST(Shot, EachShotKeepsToItsAreaWithStrictEdges) {
     ShotWorld world;
     struct Case {
         int x, y;
-        bool wideInside;
+        bool wide, playfield;
     };
-    const Case cases[] = {{700, 300, true},  {740, 300, true},   {741, 300, false},
-                          {-116, 300, true}, {-117, 300, false}, {300, 580, true},
-                          {300, 581, false}, {300, -116, true},  {300, -117, false}};
-    for (int kind : {6, 12, 14, 16}) {
+    const Case cases[] = {
+        {502, 100, true, true},    {503, 100, true, false},  {122, 100, true, true},
+        {121, 100, true, false},   {300, 480, true, true},   {300, 481, true, false},
+        {300, -16, true, true},    {300, -17, true, false},  {740, 300, true, false},
+        {741, 300, false, false},  {-116, 300, true, false}, {-117, 300, false, false},
+        {300, 580, true, false},   {300, 581, false, false}, {300, -116, true, false},
+        {300, -117, false, false},
+    };
+    for (int kind : {0, 6, 12, 14, 16}) {
         for (const Case& c : cases) {
-            Shot shot(world.screen.get(), world.imageA.get(), world.imageB.get(),
-                      MakeRect(0, 0, 16, 16), kind);
-            shot.SetPath(c.x, c.y, 0, 0, 0, 0, 50, 50);
-            bool alive = !c.wideInside;
-            shot.Update(&alive);
-            EXPECT_EQ(alive, kind == 6 && c.wideInside) << kind << ": " << c.x << "," << c.y;
+            std::unique_ptr<Shot> shot(world.shots.Straight(MakeRect(c.x, c.y, 16, 16)));
+            if (kind) {
+                shot.reset(new Shot(world.screen.get(), world.imageA.get(), world.imageB.get(),
+                                    MakeRect(0, 0, 16, 16), kind));
+                shot->SetPath(c.x, c.y, 0, 0, 0, 0, 50, 50);
+            }
+            const bool inside = kind == 6 ? c.wide : c.playfield;
+            bool alive = !inside;
+            shot->Update(&alive);
+            EXPECT_EQ(alive, inside) << kind << ": " << c.x << "," << c.y;
         }
     }
 }
