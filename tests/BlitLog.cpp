@@ -14,18 +14,13 @@ bool logging = false;
 std::vector<Blit> blits;
 std::vector<SDL_Surface*> loads;
 
-template <class Function>
-Function Real(const char* name) {
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
-
 }  // namespace
 
 // The game blits and converts through SDL's own entry points; these stand in
 // front of the library's and hand every call on to it.
 extern "C" int SDL_UpperBlit(SDL_Surface* src, SDL_Rect* part, SDL_Surface* dst, SDL_Rect* to) {
     static const auto real =
-        Real<int (*)(SDL_Surface*, SDL_Rect*, SDL_Surface*, SDL_Rect*)>("SDL_UpperBlit");
+        reinterpret_cast<decltype(&SDL_UpperBlit)>(dlsym(RTLD_NEXT, "SDL_UpperBlit"));
     if (logging) {
         const SDL_Rect p = part ? *part : SDL_Rect{0, 0, Uint16(src->w), Uint16(src->h)};
         blits.push_back({src, p.x, p.w, p.h, to ? to->x : 0, to ? to->y : 0});
@@ -34,7 +29,8 @@ extern "C" int SDL_UpperBlit(SDL_Surface* src, SDL_Rect* part, SDL_Surface* dst,
 }
 
 extern "C" SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface) {
-    static const auto real = Real<SDL_Surface* (*)(SDL_Surface*)>("SDL_DisplayFormat");
+    static const auto real =
+        reinterpret_cast<decltype(&SDL_DisplayFormat)>(dlsym(RTLD_NEXT, "SDL_DisplayFormat"));
     SDL_Surface* converted = real(surface);
     if (logging) {
         loads.push_back(converted);

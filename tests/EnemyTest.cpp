@@ -50,17 +50,6 @@ protected:
                                                        MakeRect(x, y, kind.w, kind.h),
                                                        kind.halfWidth, kind.halfHeight));
     }
-    // Updates until the enemy reports itself finished; the number of updates.
-    int UpdatesUntilFinished(Enemy& enemy, int limit = 2000) {
-        for (int updates = 1; updates <= limit; ++updates) {
-            const bool keep = enemy.Update();
-            clock.Advance(13);
-            if (!keep) {
-                return updates;
-            }
-        }
-        return -1;
-    }
     // Fills the first n slots with shots that stay inside the playfield.
     void Occupy(Enemy& enemy, int n) {
         for (int slot = 0; slot < n; ++slot) {
@@ -258,7 +247,12 @@ TEST_F(EnemyTest, LeavingIsSilentAndADestroyedEnemyWaitsForItsLastShot) {
     auto waiting = Make(Kinds[int(EnemyKind::AirBlade)]);
     waiting->GetShots()[5] = shots.Straight(MakeRect(300, 400, 4, 4), 0, 1);
     shots.HitAtCentre(*waiting, 8);
-    EXPECT_EQ(UpdatesUntilFinished(*waiting), 81 + 1);
+    int updates = 1;
+    while (waiting->Update() && updates < 1000) {
+        clock.Advance(13);
+        ++updates;
+    }
+    EXPECT_EQ(updates, 81 + 1);
     EXPECT_EQ(waiting->Shots().LiveCount(), 0);
 
     // With a shot still flying it finishes once that shot is gone.
