@@ -244,8 +244,8 @@ TEST_F(BossTest, AttackPhasesFireTheirBurstsAndHandOver) {
             EXPECT_EQ(boss->GetRect().x, x + n * a.leaveDx);
             // Out of the band, it is taken out of play without a sound.
             ASSERT_EQ(boss->IsDestroyed(), a.next == BossPhase::Leave && n > a.outAfter) << n;
-            if (a.leavePeriod && !boss->IsDestroyed()) {
-                frame = (n - 1) % a.leavePeriod ? frame : 1 - frame;
+            if (!boss->IsDestroyed()) {
+                frame = a.leavePeriod && (n - 1) % a.leavePeriod == 0 ? 1 - frame : frame;
                 EXPECT_EQ(shown, frame) << n;
             }
         }
@@ -294,6 +294,8 @@ TEST_F(BossTest, ABurstTakesTheLowestFreeSlotsAndIsHeardOnlyWhenComplete) {
 
 TEST_F(BossTest, AHitFlashesForOneFrameAndTheKillingHitExplodesInstead) {
     Make(XantumAt);
+    SurfacePtr flash = LoadKeyedImage("./Images/Ennemis/Xantum/Xantum_Flash.png", 0, 0, 255);
+    EXPECT_TRUE(SamePixels(pictures[FlashFrame + 1], flash.get()));
     EXPECT_EQ(Step(), 1);  // its first frame flips to image 1
     EXPECT_EQ(Hit(1), 1);  // two hits in two frames flash in both
     EXPECT_EQ(Step(), FlashFrame + 1);

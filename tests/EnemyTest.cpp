@@ -227,17 +227,17 @@ TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
     EXPECT_EQ(duo->GetRect().y, 100 + 80);
 }
 
-// Out of the playfield an enemy is gone silently in the update that finds
-// it outside; touching the top row it is inside. Destroyed or out, it waits
+// Out of the playfield before its move, an enemy is gone silently in the
+// update that finds it so; touching the top row, it is inside. Destroyed or out, it waits
 // for its last shot.
 TEST_F(EnemyTest, LeavingIsSilentAndADestroyedEnemyWaitsForItsLastShot) {
     const int sounds = SoundPlayCount(EnemyExplosionChannel);
-    auto below = Make(Kinds[int(EnemyKind::AirBlade)], 200, 481);
-    EXPECT_FALSE(below->Update());
-    EXPECT_TRUE(below->IsDestroyed());
-    EXPECT_FALSE(below->IsExploding());
+    auto above = Make(Kinds[int(EnemyKind::Piaf)], 200, -10);  // its move would bring it in
+    EXPECT_FALSE(above->Update());
+    EXPECT_TRUE(above->IsDestroyed());
+    EXPECT_FALSE(above->IsExploding());
     EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), sounds);
-    auto entering = Make(Kinds[int(EnemyKind::Piaf)], 200, -8);
+    auto entering = Make(Kinds[int(EnemyKind::Piaf)], 200, -9);
     EXPECT_TRUE(entering->Update());
     EXPECT_FALSE(entering->IsDestroyed());
 
