@@ -268,7 +268,7 @@ TEST_F(BossTest, ABurstTakesTheLowestFreeSlotsAndIsHeardOnlyWhenComplete) {
     const int sounds = SoundPlayCount(EnemyShotChannel);
     std::vector<int> d = Draws(1234);
     boss->FireBurst();
-    EXPECT_EQ(boss->LiveShotCount(), 12);
+    ASSERT_EQ(boss->LiveShotCount(), 12);
     EXPECT_EQ(std::rand(), d[13]);  // 13 numbers for a whole burst
     EXPECT_EQ(SoundPlayCount(EnemyShotChannel), sounds + 1);
 
