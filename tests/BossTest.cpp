@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The four bosses: approach, hits and flash, explosion and finish, leaving
 // the playfield, the bursts and the attack phases that fire them.
+#include <algorithm>
 #include <cstdlib>
-#include <numeric>
 
 #include "bosses/Fee.h"
 #include "bosses/Metroid.h"
 #include "bosses/RadioZonde.h"
 #include "bosses/Xantum.h"
 #include "gfx/Sound.h"
-#include "tests/TestSupport.h"
+#include "tests/BlitLog.h"
 
 namespace {
 
@@ -29,485 +29,369 @@ const Placement MetroidAt = {56, 120, 82, 89, 30, 30, Build<Metroid>};
 const Placement FeeAt = {298, -73, 45, 74, 20, 20, Build<Fee>};
 const Placement XantumAt = {502, 0, 225, 239, 80, 80, Build<Xantum>};
 
-class BossTest : public PlayfieldTest {
+// A boss's pictures in the order it loads them: its two frames, its two
+// flash frames, its explosion strip and its twelve shot images.
+constexpr int FlashFrame = 2, Strip = 4, ShotImages = 5;
+
+class BossTest : public DrawnTest {
 protected:
-    TraceLines trace;
+    std::unique_ptr<Boss> boss;
+    std::vector<SDL_Surface*> pictures;
 
     // A boss at its scheduled place, moved by (dx, dy).
-    std::unique_ptr<Boss> Make(const Placement& p, int dx = 0, int dy = 0) {
-        const Rect rect = MakeRect(p.x + dx, p.y + dy, p.w, p.h);
-        return std::unique_ptr<Boss>(p.make(display.screen, rect, p.halfWidth, p.halfHeight));
+    void Make(const Placement& p, int dx = 0, int dy = 0) {
+        boss.reset(p.make(display.screen, MakeRect(p.x + dx, p.y + dy, p.w, p.h), p.halfWidth,
+                          p.halfHeight));
+        pictures = CutLoads();
+        ASSERT_EQ(pictures.size(), 17u);
     }
-
-    // One frame of play, as the Game runs it.
-    bool Step(Boss& boss) {
-        const bool keep = boss.Update();
+    // One frame of play, as the Game runs it: whether the boss stays, and
+    // the frame or flash frame it showed (0 to 3), or -1.
+    bool keep = true;
+    int Step() {
+        keep = boss->Update();
         clock.Advance(13);
-        return keep;
+        const std::vector<int> shown = CutDrawn({pictures.begin(), pictures.begin() + Strip});
+        return shown.empty() ? -1 : shown[0];
     }
-    void Run(Boss& boss, int frames) {
+    void Run(int frames) {
         for (int i = 0; i < frames; ++i) {
-            ASSERT_TRUE(Step(boss)) << "finished early, frame " << i + 1;
+            Step();
+            ASSERT_TRUE(keep) << "finished early, frame " << i + 1;
         }
     }
-
-    // Hits the boss at its centre; the hero shot's slot, or -1.
-    int Hit(Boss& boss, int damage) { return shots.HitAtCentre(boss, damage); }
+    int Hit(int damage) { return shots.HitAtCentre(*boss, damage); }
 
     // Empties the slots given, or every slot when none is given.
-    static void FreeSlots(Boss& boss, std::vector<int> slots = {}) {
-        if (slots.empty()) {
-            slots.resize(boss.GetShotSlotCount());
-            std::iota(slots.begin(), slots.end(), 0);
-        }
-        for (int slot : slots) {
-            delete boss.GetShots()[slot];
-            boss.GetShots()[slot] = nullptr;
-        }
-    }
-    // Fills every free slot with a still shot inside the playfield.
-    void FillSlots(Boss& boss) {
-        for (int slot = 0; slot < boss.GetShotSlotCount(); ++slot) {
-            if (!boss.GetShots()[slot]) {
-                boss.GetShots()[slot] = shots.Still(300, 300);
+    void FreeSlots(std::vector<int> slots = {}) {
+        for (int slot = 0; slot < boss->GetShotSlotCount(); ++slot) {
+            if (slots.empty() || std::count(slots.begin(), slots.end(), slot)) {
+                delete boss->GetShots()[slot];
+                boss->GetShots()[slot] = nullptr;
             }
         }
-    }
-    // The angles of the shots that match, in slot order.
-    template <class Match>
-    static std::vector<int> AnglesOf(Boss& boss, Match match) {
-        std::vector<int> angles;
-        for (int slot = 0; slot < boss.GetShotSlotCount(); ++slot) {
-            const Shot* shot = boss.GetShots()[slot];
-            if (shot && match(*shot)) {
-                angles.push_back(shot->Angle());
-            }
-        }
-        return angles;
-    }
-    // Frames until the explosion that the last hit started is over.
-    int ExplosionFrames(Boss& boss) {
-        int frames = 0;
-        while (boss.ExplosionFrame() < 16 && frames < 1000) {
-            EXPECT_TRUE(Step(boss));
-            ++frames;
-        }
-        return frames;
-    }
-    // Frames after the explosion until the boss reports itself finished.
-    int FramesUntilFinished(Boss& boss, int limit = 5000) {
-        for (int frames = 1; frames <= limit; ++frames) {
-            if (!Step(boss)) {
-                return frames;
-            }
-        }
-        return -1;
     }
 };
 
-std::vector<int> Ray(int first, int step, int count) {
-    std::vector<int> angles;
-    for (int k = 0; k < count; ++k) {
-        angles.push_back(first + step * k);
-    }
-    return angles;
+// Each burst's shot k as it must fly, from the spin it was fired at and the
+// numbers drawn for it (the first gives the delay, 50 to 99 frames): images,
+// angle, angle step, radius step, phase frames and release frame.
+ShotPlan RadioZondeShot(int k, int spin, int, const std::vector<int>& d) {
+    return {BlueFirst, BlueSecond, spin + 30 * k, 1, 2, d[0] % 50 + 50, d[0] % 50 + 100};
+}
+ShotPlan MetroidShot(int k, int, int, const std::vector<int>& d) {
+    return {RedFirst, RedSecond, d[1 + k] % 360, 10, 2, d[0] % 50 + 50, 30};
+}
+// Fee's release frame counts 20 to 74 over its bursts and starts again.
+ShotPlan FeeShot(int k, int spin, int burst, const std::vector<int>& d) {
+    const ShotImage colour = static_cast<ShotImage>(2 * (d[1] % 4));
+    return {colour,
+            static_cast<ShotImage>(colour + 1),
+            spin + 30 * k,
+            k % 2 ? -1 : 1,
+            2,
+            d[0] % 50 + 50,
+            20 + burst % 55};
+}
+ShotPlan XantumStarShot(int k, int spin, int, const std::vector<int>& d) {
+    return {IceFirst, IceSecond, spin + 45 * (k - (k > 5)), 10, 1, d[0] % 50 + 50, 38};
+}
+ShotPlan XantumRingShot(int k, int spin, int, const std::vector<int>&) {
+    return {k % 2 ? IceSecond : IceFirst, k % 2 ? IceFirst : IceSecond, spin + 18 * k, 2, 2, 0, 0};
 }
 
 }  // namespace
 
-// ---- Approach and arrival -------------------------------------------------
-
 // Metroid and Xantum cry out in their first frame, and only then.
-TEST_F(BossTest, EachBossFliesInToItsPlaceAndAttacksFromTheFrameAfterItsApproach) {
-    ASSERT_TRUE(display.audioOpen);
+TEST_F(BossTest, EachBossFliesInWithItsNumbers) {
     struct Case {
-        const Placement& boss;
-        int approachFrames;
-        int endX, endY;
+        const Placement& at;
+        int hitPoints, points, approach, endX, endY, period;
         BossPhase attack;
-        int burstKey;
-        const char* name;
-        const char* phaseLine;
         int cries;
     };
     const Case cases[] = {
-        {RadioZondeAt, 56, 166, -30, BossPhase::RadioZondeSpirals, 4, "RadioZonde", "phase 5", 0},
-        {MetroidAt, 50, 284, 120, BossPhase::MetroidScatter, 7, "Metroid", "phase 8", 1},
-        {FeeAt, 70, 298, 152, BossPhase::FeeFans, 8, "Fee", "phase 9", 0},
-        {XantumAt, 80, 207, 0, BossPhase::XantumStars, 16, "Xantum", "phase 17", 1},
+        {RadioZondeAt, 180, 500, 56, 166, -30, 4, BossPhase::RadioZondeSpirals, 0},
+        {MetroidAt, 500, 500, 50, 284, 120, 10, BossPhase::MetroidScatter, 1},
+        {FeeAt, 10000, 3000, 70, 298, 152, 10, BossPhase::FeeFans, 0},
+        {XantumAt, 2000, 500, 80, 207, 0, 10, BossPhase::XantumStars, 1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        trace.lines.clear();
+        Make(c.at);
+        SCOPED_TRACE(boss->Name());
+        EXPECT_EQ(boss->GetScore(), c.points);
         const int cries = SoundPlayCount(BossArrivalChannel);
-        auto boss = Make(c.boss);
-        Step(*boss);
-        EXPECT_EQ(SoundPlayCount(BossArrivalChannel) - cries, c.cries);
-        Run(*boss, c.approachFrames - 1);
-        EXPECT_EQ(BoxOf(boss->GetRect()), (Box{c.endX, c.endY, c.boss.w, c.boss.h}));
-        EXPECT_EQ(boss->Phase(), BossPhase::Approach);
+        for (int timer = 0; timer < c.approach; ++timer) {
+            EXPECT_EQ(Step(), (timer / c.period + 1) % 2) << timer;
+            EXPECT_EQ(SoundPlayCount(BossArrivalChannel) - cries, c.cries);
+        }
+        EXPECT_EQ(BoxOf(boss->GetRect()), (Box{c.endX, c.endY, c.at.w, c.at.h}));
 
-        // The frame that starts the attack neither moves nor fires.
-        Step(*boss);
+        // The frame that starts the attack neither moves, animates nor fires.
+        const int frame = boss->Frame();
+        EXPECT_EQ(Step(), frame);
         EXPECT_EQ(boss->Phase(), c.attack);
-        EXPECT_EQ(boss->PhaseTimer(), 0);
-        EXPECT_EQ(boss->SpinAngle(), 0);
-        EXPECT_EQ(BoxOf(boss->GetRect()), (Box{c.endX, c.endY, c.boss.w, c.boss.h}));
+        EXPECT_EQ(BoxOf(boss->GetRect()), (Box{c.endX, c.endY, c.at.w, c.at.h}));
         EXPECT_EQ(boss->LiveShotCount(), 0);
 
-        Step(*boss);
-        EXPECT_EQ(boss->Pattern(), c.burstKey);
-        EXPECT_GT(boss->LiveShotCount(), 0);
-        const std::string name = c.name;
-        EXPECT_EQ(trace.lines, (std::vector<std::string>{"boss " + name + " arrives",
-                                                         "boss " + name + " " + c.phaseLine}));
-        EXPECT_EQ(SoundPlayCount(BossArrivalChannel) - cries, c.cries);
+        // One point short of its hit points it lives and flashes.
+        EXPECT_EQ(Hit(c.hitPoints - 1), 1);
+        const int shown = Step();
+        EXPECT_EQ(shown, FlashFrame + boss->Frame());
+        EXPECT_EQ(Hit(1), 1);
+        EXPECT_TRUE(boss->IsDestroyed());
     }
 }
 
-TEST_F(BossTest, AnimationFlipsWhenThePhaseTimerIsAMultipleOfItsPeriodZeroIncluded) {
-    auto radioZonde = Make(RadioZondeAt);  // every 4 frames
-    auto metroid = Make(MetroidAt);        // every 10 frames
-    std::string seen;
-    for (int frame = 1; frame <= 12; ++frame) {
-        Step(*radioZonde);
-        Step(*metroid);
-        seen += std::to_string(radioZonde->Frame()) + std::to_string(metroid->Frame()) + " ";
-    }
-    EXPECT_EQ(seen, "11 11 11 11 01 01 01 01 11 11 10 10 ");
-}
-
-// ---- The boss band --------------------------------------------------------
-
-TEST_F(BossTest, TouchingTheBandIsInsideAndOnePixelBeyondIsOutBeforeTheMove) {
-    ASSERT_TRUE(display.audioOpen);
-    // Each boss is placed one pixel further out than the band allows; its
-    // first move would bring it back in, but the rule looks at the box from
-    // before the move.
-    struct Case {
-        const Placement& boss;
-        int outX, outY;      // moved one pixel out of the band
-        int touchX, touchY;  // moved to touch it
+// Every attack phase, frame by frame: its bursts on their cadence inside
+// their window, the spin, the animation, then the next phase or the leave
+// move. The first burst of each phase is flown beside shots made as it must
+// be made, and must fly, look and turn like them for 300 frames; so are the
+// next 55 for 120 frames, to the one where Fee's release frames start again.
+TEST_F(BossTest, AttackPhasesFireTheirBurstsAndHandOver) {
+    struct Attack {
+        const Placement& at;
+        BossPhase phase;
+        int length, cadence, window, period;
+        int spinStep;     // turned by this after the burst; -1: by a random swing before
+        bool turnsFirst;  // the spin turns before the burst
+        int count, trajectory, offsetX, offsetY;
+        ShotPlan (*plan)(int k, int spin, int burst, const std::vector<int>& draws);
+        BossPhase next;
+        int nextLength, leaveDx, leavePeriod, outAfter;
     };
-    const Case cases[] = {
-        {RadioZondeAt, 1, 0, 0, 0},  // x = 503, x = 502
-        {MetroidAt, -1, 0, 0, 0},    // x + w = 137, x + w = 138
-        {FeeAt, 0, -2, 0, -1},       // y + h = -1, y + h = 0
-        {XantumAt, 0, 641, 0, 640},  // y = 641, y = 640
+    const Attack attacks[] = {
+        {RadioZondeAt, BossPhase::RadioZondeSpirals, 1200, 10, 800, 4, 4, false, 12, 12, 149, 164,
+         RadioZondeShot, BossPhase::Leave, 500, -6, 0, 58},
+        {MetroidAt, BossPhase::MetroidScatter, 2000, 5, 1700, 10, 0, false, 12, 6, 33, 24,
+         MetroidShot, BossPhase::Leave, 500, 6, 10, 37},
+        {FeeAt, BossPhase::FeeFans, 2200, 5, 2000, 4, 29, false, 12, 14, 15, 36, FeeShot,
+         BossPhase::Leave, 100, 5, 10, 41},
+        {XantumAt, BossPhase::XantumStars, 1500, 5, 1200, 4, 6, true, 9, 16, 104, 121,
+         XantumStarShot, BossPhase::XantumRings, 2200, 0, 0, 0},
+        {XantumAt, BossPhase::XantumRings, 2200, 5, 1900, 4, -1, true, 20, 6, 104, 121,
+         XantumRingShot, BossPhase::XantumStars, 1500, 0, 0, 0},
     };
-    for (const Case& c : cases) {
-        const int booms = SoundPlayCount(EnemyExplosionChannel);
-        auto outsider = Make(c.boss, c.outX, c.outY);
-        // Without shots it finishes in the very frame it is found outside,
-        // with no explosion and no sound.
-        EXPECT_FALSE(Step(*outsider)) << outsider->Name();
-        EXPECT_TRUE(outsider->IsDestroyed());
-        EXPECT_EQ(outsider->ExplosionFrame(), 16);
-        EXPECT_GT(outsider->HitPoints(), 0);
+    for (const Attack& a : attacks) {
+        Make(a.at);
+        SCOPED_TRACE(static_cast<int>(a.phase));
+        while (boss->Phase() != a.phase) {
+            Step();
+            FreeSlots();
+        }
+        int spin = 0, direction = 1, frame = boss->Frame(), bursts = 0;
+        for (int timer = 0; timer < a.length; ++timer) {
+            const std::vector<int> d = Draws(timer + 1);
+            const int sounds = SoundPlayCount(EnemyShotChannel);
+            const Rect at = boss->GetRect();
+            const int fireSpin = a.turnsFirst
+                                     ? (spin > 359 ? 360 - spin : spin) +
+                                           (a.spinStep < 0 ? d[0] % 9 * direction : a.spinStep)
+                                     : spin;
+            frame = timer % a.period ? frame : 1 - frame;
+            ASSERT_EQ(Step(), frame) << "timer " << timer;
+            const bool fires = timer % a.cadence == 0 && timer < a.window;
+            ASSERT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, fires) << "timer " << timer;
+            if (fires) {
+                spin = a.turnsFirst ? fireSpin : (spin > 359 ? 360 - spin : spin) + a.spinStep;
+                direction = -direction;
+                ASSERT_EQ(boss->SpinAngle(), spin) << "timer " << timer;
+            }
+            if (!fires || bursts == 56) {
+                FreeSlots();
+                continue;
+            }
+            std::vector<std::unique_ptr<Shot>> fired, expected;
+            for (int k = 0; k < a.count; ++k) {
+                ASSERT_NE(boss->GetShots()[k], nullptr) << "shot " << k;
+                fired.emplace_back(boss->GetShots()[k]);
+                boss->GetShots()[k] = nullptr;
+                const ShotPlan p = a.plan(k, fireSpin, bursts, d);
+                const int x = at.x + a.offsetX, y = at.y + a.offsetY;
+                expected.emplace_back(new Shot(display.screen, pictures[ShotImages + p.first],
+                                               pictures[ShotImages + p.second],
+                                               MakeRect(x, y, 16, 16), a.trajectory));
+                expected[k]->SetPath(x, y, 0, p.angle, p.angleStep, p.radiusStep, p.phaseFrames,
+                                     p.releaseFrame);
+                bool alive;
+                expected[k]->Update(&alive);  // the frame it has flown
+            }
+            EXPECT_EQ(boss->LiveShotCount(), 0);
+            // Where each shot is, its angle, whether it is alive and the image drawn.
+            auto fly = [&](Shot& shot) {
+                bool alive;
+                shot.Update(&alive);
+                const Rect r = shot.GetRect();
+                const std::vector<int> looks = CutDrawn(pictures);
+                return std::vector<int>{r.x, r.y, r.w, r.h, shot.Angle(), alive, looks.at(0)};
+            };
+            for (int flight = 0; flight < (bursts ? 120 : 300); ++flight) {
+                for (int k = 0; k < a.count; ++k) {
+                    CutDrawn({});
+                    ASSERT_EQ(fly(*fired[k]), fly(*expected[k])) << "shot " << k << ", " << flight;
+                }
+            }
+            ++bursts;
+        }
+        EXPECT_EQ(boss->PhaseTimer(), a.length);
+
+        // The next attack phase starts in the next frame, with the spin at 0;
+        // the leave move already in the frame of the switch.
+        const int x = boss->GetRect().x, booms = SoundPlayCount(EnemyExplosionChannel);
+        for (int n = 1; n <= (a.next == BossPhase::Leave ? a.nextLength : 1); ++n) {
+            const int shown = Step();
+            EXPECT_EQ(boss->Phase(), a.next);
+            EXPECT_EQ(boss->PhaseLength(), a.nextLength);
+            EXPECT_EQ(boss->GetRect().x, x + n * a.leaveDx);
+            // Out of the band, it is taken out of play without a sound.
+            ASSERT_EQ(boss->IsDestroyed(), a.next == BossPhase::Leave && n > a.outAfter) << n;
+            if (!boss->IsDestroyed()) {
+                frame = a.leavePeriod && (n - 1) % a.leavePeriod == 0 ? 1 - frame : frame;
+                EXPECT_EQ(shown, frame) << n;
+            }
+        }
+        EXPECT_EQ(boss->SpinAngle() == 0, a.next != BossPhase::Leave || spin == 0);
         EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), booms);
-
-        auto toucher = Make(c.boss, c.touchX, c.touchY);
-        EXPECT_TRUE(Step(*toucher)) << toucher->Name();
-        EXPECT_FALSE(toucher->IsDestroyed());
+        Step();  // a leave that has run stops; an attack phase stands still
+        EXPECT_EQ(boss->GetRect().x,
+                  x + (a.next == BossPhase::Leave ? a.nextLength : 0) * a.leaveDx);
     }
 }
 
-TEST_F(BossTest, RadioZondeLeavesInTheFrameItsAttackEndsAndIsOutAfter58FramesWithoutExplosion) {
-    ASSERT_TRUE(display.audioOpen);
-    auto boss = Make(RadioZondeAt);
-    Run(*boss, 57 + 1200);
-    EXPECT_EQ(boss->Phase(), BossPhase::RadioZondeSpirals);
-    EXPECT_EQ(boss->GetRect().x, 166);
-
-    Step(*boss);
-    EXPECT_EQ(boss->Phase(), BossPhase::Leave);
-    EXPECT_EQ(boss->GetRect().x, 160);  // already on its way
-
-    const int booms = SoundPlayCount(EnemyExplosionChannel);
-    Run(*boss, 57);
-    EXPECT_FALSE(boss->IsDestroyed());
-    EXPECT_EQ(boss->GetRect().x + 314, 132);  // right edge past the band's left
-
-    Step(*boss);  // the 59th frame of leaving finds it outside
-    EXPECT_TRUE(boss->IsDestroyed());
-    EXPECT_EQ(boss->HitPoints(), 180);
-    EXPECT_EQ(boss->ExplosionFrame(), 16);
-    EXPECT_EQ(Hit(*boss, 1), -1);
-
-    // Its spirals are still winding: it stays, invisible, until they are gone.
-    ASSERT_GT(boss->LiveShotCount(), 0);
-    const int frames = FramesUntilFinished(*boss);
-    EXPECT_GT(frames, 1);
+// A burst takes the lowest free slots and draws its numbers as it goes: the
+// delay first, then one angle per shot made; it is heard only when whole.
+TEST_F(BossTest, ABurstTakesTheLowestFreeSlotsAndIsHeardOnlyWhenComplete) {
+    Make(MetroidAt);
+    boss->FireBurst();  // before its attack it has no burst to fire
     EXPECT_EQ(boss->LiveShotCount(), 0);
-    EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), booms);
-    EXPECT_EQ(CountLines(trace.lines, "boss RadioZonde phase 21"), 1);
-    EXPECT_EQ(CountLines(trace.lines, "boss RadioZonde left the playfield"), 1);
-}
+    Run(52);
+    FreeSlots();
+    const int sounds = SoundPlayCount(EnemyShotChannel);
+    std::vector<int> d = Draws(1234);
+    boss->FireBurst();
+    ASSERT_EQ(boss->LiveShotCount(), 12);
+    EXPECT_EQ(std::rand(), d[13]);  // 13 numbers for a whole burst
+    EXPECT_EQ(SoundPlayCount(EnemyShotChannel), sounds + 1);
 
-TEST_F(BossTest, FeeStopsAndStaysOnceItsShortLeaveHasRun) {
-    auto boss = Make(FeeAt);
-    boss->GetShots()[1999] = shots.Still(300, 300);  // keeps it in play
-    Run(*boss, 71 + 2200 + 100);
-    EXPECT_EQ(boss->Phase(), BossPhase::Leave);
-    EXPECT_EQ(boss->PhaseTimer(), 100);
-    EXPECT_EQ(boss->GetRect().x, 298 + 5 * 100);
-    EXPECT_TRUE(boss->IsDestroyed());  // out since its 42nd frame of leaving
-    Step(*boss);
-    EXPECT_EQ(boss->GetRect().x, 298 + 5 * 100);
-    EXPECT_EQ(boss->PhaseTimer(), 100);
-}
+    // With every slot in use, nothing is created and nothing is heard.
+    for (int slot = 0; slot < 2000; ++slot) {
+        boss->GetShots()[slot] =
+            boss->GetShots()[slot] ? boss->GetShots()[slot] : shots.Still(300, 300);
+    }
+    std::vector<Shot*> before(boss->GetShots(), boss->GetShots() + 2000);
+    boss->FireBurst();
+    EXPECT_EQ(std::vector<Shot*>(boss->GetShots(), boss->GetShots() + 2000), before);
 
-// ---- Hits, flash, explosion and finish ------------------------------------
+    // Three scattered free slots take shots 0, 1 and 2, drawing 4 numbers.
+    FreeSlots({3, 7, 1500});
+    d = Draws(1234);
+    boss->FireBurst();
+    Shot** slots = boss->GetShots();
+    EXPECT_EQ((std::vector<int>{slots[3]->Angle(), slots[7]->Angle(), slots[1500]->Angle()}),
+              (std::vector<int>{d[1] % 360, d[2] % 360, d[3] % 360}));
+    EXPECT_EQ(std::rand(), d[4]);
+    EXPECT_EQ(SoundPlayCount(EnemyShotChannel), sounds + 1);
+}
 
 TEST_F(BossTest, AHitFlashesForOneFrameAndTheKillingHitExplodesInstead) {
-    ASSERT_TRUE(display.audioOpen);
-    SDL_Surface* screen = display.screen;
-    SurfacePtr reference(SDL_CreateRGBSurface(SDL_SWSURFACE, 640, 480, 32, screen->format->Rmask,
-                                              screen->format->Gmask, screen->format->Bmask, 0));
-    SurfacePtr body = LoadKeyedImage("./Images/Ennemis/Xantum/Xantum1.png", 0, 0, 0);
+    Make(XantumAt);
     SurfacePtr flash = LoadKeyedImage("./Images/Ennemis/Xantum/Xantum_Flash.png", 0, 0, 255);
-    auto boss = Make(XantumAt);
-    Trace::SetSubject(501);
-    // Draws one frame on a black screen; true when it shows the picture.
-    auto shows = [&](SDL_Surface* picture) {
-        SDL_FillRect(screen, nullptr, 0);
-        Step(*boss);
-        SDL_FillRect(reference.get(), nullptr, 0);
-        if (picture) {
-            DrawSurface(picture, reference.get(), boss->GetRect());
-        }
-        return SamePixels(screen, reference.get());
-    };
-
-    EXPECT_TRUE(shows(body.get()));  // its first frame flips to image 1
-    EXPECT_EQ(Hit(*boss, 1), 1);
-    EXPECT_EQ(boss->State(), EnemyState::Hit);
-    EXPECT_TRUE(shows(flash.get()));
-    EXPECT_EQ(boss->State(), EnemyState::Normal);
-    EXPECT_EQ(Hit(*boss, 2), 1);  // a second hit in the next frame flashes again
-    EXPECT_TRUE(shows(flash.get()));
-    EXPECT_TRUE(shows(body.get()));
+    EXPECT_TRUE(SamePixels(pictures[FlashFrame + 1], flash.get()));
+    EXPECT_EQ(Step(), 1);  // its first frame flips to image 1
+    EXPECT_EQ(Hit(1), 1);  // two hits in two frames flash in both
+    EXPECT_EQ(Step(), FlashFrame + 1);
+    EXPECT_EQ(Hit(2), 1);
+    EXPECT_EQ(Step(), FlashFrame + 1);
+    EXPECT_EQ(Step(), 1);
     EXPECT_EQ(boss->HitPoints(), 2000 - 3);
 
     const int booms = SoundPlayCount(EnemyExplosionChannel);
-    EXPECT_EQ(Hit(*boss, 1997), 1);
-    EXPECT_EQ(boss->State(), EnemyState::Destroyed);
-    EXPECT_EQ(Hit(*boss, 1), -1);  // no damage and the hero keeps its shot
+    EXPECT_EQ(Hit(1997), 1);
+    EXPECT_EQ(Hit(1), -1);  // no damage and the hero keeps its shot
     EXPECT_EQ(boss->HitPoints(), 0);
     EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), booms);  // not before its frame
 
-    EXPECT_TRUE(shows(nullptr));  // no flash, no body, no cell yet
+    // No flash and no body: cells of 192 x 192 centred on the boss, each
+    // shown for more than 60 ms; with the clock moving 60 and 1 ms in turn,
+    // a cell lasts two frames. The sound starts once, on the first.
+    const Rect r = boss->GetRect();
+    std::vector<int> cells, expected;
+    for (int frame = 1; frame <= 31; ++frame) {
+        boss->Update();
+        clock.Advance(frame % 2 ? 60 : 1);
+        for (const Blit& blit : CutBlits(pictures)) {
+            ASSERT_EQ(blit.source, pictures[Strip]);
+            EXPECT_EQ(BoxOf(MakeRect(blit.x, blit.y, blit.sourceW, blit.sourceH)),
+                      (Box{CentreX(r) - 96, CentreY(r) - 96, 192, 192}));
+            cells.push_back(blit.sourceX / 192);
+        }
+        expected.resize(frame - 1, (frame - 2) / 2);
+    }
+    EXPECT_EQ(cells, expected);
+    EXPECT_EQ(boss->ExplosionFrame(), 16);
     EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), booms + 1);
-    EXPECT_FALSE(shows(nullptr));  // the first cell of the strip
-    EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), booms + 1);
-
-    EXPECT_EQ(CountLines(trace.lines, "hit slot 501, 1999 hit points left"), 1);
-    EXPECT_EQ(CountLines(trace.lines, "hit slot 501, 0 hit points left"), 1);
-    EXPECT_EQ(trace.lines.back(), "boss Xantum destroyed");
 }
 
-TEST_F(BossTest, XantumFinishesOnThe36thFrameAfterItsExplosionAndItsShotsGoWithIt) {
-    auto boss = Make(XantumAt);
-    Run(*boss, 81 + 20);  // four bursts of stars
+// Xantum finishes on the 36th frame after its explosion and its shots go
+// with it; the others wait as long, then for their last shot.
+TEST_F(BossTest, ADestroyedBossFinishes36FramesAfterItsExplosionOrAfterItsLastShot) {
+    Make(XantumAt);
+    Run(81 + 20);  // four bursts of stars
     ASSERT_GT(boss->LiveShotCount(), 0);
-    Hit(*boss, 2000);
-    EXPECT_EQ(ExplosionFrames(*boss), 1 + 15 * 5);
-    EXPECT_EQ(FramesUntilFinished(*boss), 36);
+    Hit(2000);
+    Run(1 + 15 * 5 + 35);  // its explosion, then 35 frames
+    Step();
+    EXPECT_FALSE(keep);
     EXPECT_GT(boss->LiveShotCount(), 0);
-}
 
-TEST_F(BossTest, TheOtherBossesWaitAtLeast36FramesAndThenForTheirLastShot) {
-    auto bare = Make(MetroidAt);
-    Step(*bare);
-    Hit(*bare, 500);
-    ExplosionFrames(*bare);
-    EXPECT_EQ(FramesUntilFinished(*bare), 36);
+    Make(MetroidAt);
+    Step();
+    Hit(500);
+    Run(1 + 15 * 5 + 35);
+    Step();
+    EXPECT_FALSE(keep);
 
-    auto boss = Make(FeeAt);
-    Run(*boss, 71 + 30);
-    Hit(*boss, 10000);
-    ExplosionFrames(*boss);
+    Make(FeeAt);
+    Run(71 + 30);
+    Hit(10000);
+    Run(1 + 15 * 5);
     // Destroyed, it no longer fires, but its shots fly on.
     ASSERT_GT(boss->LiveShotCount(), 0);
     int frames = 0;
     int liveAtCheck = 0;
-    bool keep = true;
     while (keep && frames < 5000) {
         liveAtCheck = boss->LiveShotCount();  // nothing fires before the check
-        keep = Step(*boss);
+        Step();
         ++frames;
         // Until the frame after the last shot left, it stays.
         EXPECT_EQ(keep, frames < 36 || liveAtCheck > 0) << "frame " << frames;
     }
-    EXPECT_FALSE(keep);
     EXPECT_GT(frames, 36);
     EXPECT_EQ(liveAtCheck, 0);
 }
 
-// ---- Bursts ---------------------------------------------------------------
-
-TEST_F(BossTest, ABurstTakesTheLowestFreeSlotsAndIsHeardOnlyWhenComplete) {
-    ASSERT_TRUE(display.audioOpen);
-    auto boss = Make(RadioZondeAt);
-    int sounds = SoundPlayCount(EnemyShotChannel);
-    boss->FireBurst();  // before its attack it has no burst to fire
-    EXPECT_EQ(boss->LiveShotCount(), 0);
-    EXPECT_EQ(SoundPlayCount(EnemyShotChannel), sounds);
-
-    Run(*boss, 58);  // the first burst has flown at 0; the spin is now 4
-    FreeSlots(*boss);
-    const Rect at = boss->GetRect();
-    sounds = SoundPlayCount(EnemyShotChannel);
-    boss->FireBurst();
-    EXPECT_EQ(SoundPlayCount(EnemyShotChannel), sounds + 1);
-    EXPECT_EQ(AnglesOf(*boss, [](const Shot&) { return true; }), Ray(4, 30, 12));
-    EXPECT_NE(boss->GetShots()[11], nullptr);
-    EXPECT_EQ(boss->GetShots()[12], nullptr);
-    EXPECT_EQ(BoxOf(boss->GetShots()[0]->GetRect()), (Box{at.x + 149, at.y + 164, 16, 16}));
-
-    // With every slot in use, nothing is created and nothing is heard.
-    FillSlots(*boss);
-    std::vector<Shot*> before(boss->GetShots(), boss->GetShots() + 2000);
-    sounds = SoundPlayCount(EnemyShotChannel);
-    boss->FireBurst();
-    EXPECT_EQ(std::vector<Shot*>(boss->GetShots(), boss->GetShots() + 2000), before);
-    EXPECT_EQ(SoundPlayCount(EnemyShotChannel), sounds);
-
-    // Three scattered free slots take shots 0, 1 and 2; still no sound.
-    FreeSlots(*boss, {3, 7, 1500});
-    boss->FireBurst();
-    Shot** slots = boss->GetShots();
-    EXPECT_EQ((std::vector<int>{slots[3]->Angle(), slots[7]->Angle(), slots[1500]->Angle()}),
-              Ray(4, 30, 3));
-    EXPECT_EQ(boss->LiveShotCount(), 2000);
-    EXPECT_EQ(SoundPlayCount(EnemyShotChannel), sounds);
-    EXPECT_EQ(CountLines(trace.lines, "boss RadioZonde burst cut short: 0 of 12 shots"), 1);
-    EXPECT_EQ(CountLines(trace.lines, "boss RadioZonde burst cut short: 3 of 12 shots"), 1);
-}
-
-TEST_F(BossTest, MetroidDrawsItsDelayFirstThenOneAngleForEachShotThatFindsASlot) {
-    auto boss = Make(MetroidAt);
-    Run(*boss, 52);
-    FreeSlots(*boss);
-    // The generator is seeded so that the test knows the numbers drawn.
-    const unsigned seed = 1234;
-    std::srand(seed);
-    std::vector<int> drawn;
-    for (int i = 0; i < 14; ++i) {
-        drawn.push_back(std::rand());
+// Placed one pixel beyond the band, a boss is out before its first move
+// would bring it back; touching the band, it is inside. Out without shots,
+// it finishes in that very frame, with no explosion and no sound.
+TEST_F(BossTest, TouchingTheBandIsInsideAndOnePixelBeyondIsOutBeforeTheMove) {
+    struct Case {
+        const Placement& at;
+        int dx, dy;
+        bool out;
+    };
+    const Case cases[] = {
+        {RadioZondeAt, 1, 0, true}, {RadioZondeAt, 0, 0, false},  // x = 503, 502
+        {MetroidAt, -1, 0, true},   {MetroidAt, 0, 0, false},     // x + w = 137, 138
+        {FeeAt, 0, -2, true},       {FeeAt, 0, -1, false},        // y + h = -1, 0
+        {XantumAt, 0, 641, true},   {XantumAt, 0, 640, false},    // y = 641, 640
+    };
+    for (const Case& c : cases) {
+        const int booms = SoundPlayCount(EnemyExplosionChannel);
+        Make(c.at, c.dx, c.dy);
+        const int shown = Step();
+        EXPECT_EQ(boss->IsDestroyed(), c.out) << boss->Name() << " " << c.dx << "," << c.dy;
+        EXPECT_EQ(keep, !c.out);
+        EXPECT_EQ(shown == -1 && boss->ExplosionFrame() == 16, c.out);
+        EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), booms);
     }
-
-    std::srand(seed);
-    boss->FireBurst();
-    std::vector<int> angles;
-    for (int k = 0; k < 12; ++k) {
-        angles.push_back(drawn[1 + k] % 360);
-    }
-    EXPECT_EQ(AnglesOf(*boss, [](const Shot&) { return true; }), angles);
-    EXPECT_EQ(std::rand(), drawn[13]);  // 13 numbers for a whole burst
-
-    FillSlots(*boss);
-    FreeSlots(*boss, {100, 200, 300});
-    std::srand(seed);
-    boss->FireBurst();
-    EXPECT_EQ(std::rand(), drawn[4]);  // a burst cut after 3 shots draws 4
-}
-
-TEST_F(BossTest, FeeReleaseFramesRunFrom20To74AndStartAgain) {
-    auto boss = Make(FeeAt);
-    Run(*boss, 71);
-    EXPECT_EQ(boss->BurstCycle(), 20);
-    Step(*boss);  // the phase fires the first burst
-    for (int burst = 1; burst <= 56; ++burst) {
-        if (burst > 1) {
-            FreeSlots(*boss);
-            boss->FireBurst();
-        }
-        // The shot flies 2 pixels a frame until its release frame, then
-        // pauses for 101 frames: after 100 frames its radius tells.
-        std::unique_ptr<Shot> shot(boss->GetShots()[0]);  // flown alone
-        boss->GetShots()[0] = nullptr;
-        while (shot->Timer() < 100) {
-            bool alive = true;
-            shot->Update(&alive);
-        }
-        EXPECT_EQ(shot->Radius() / 2, 20 + (burst - 1) % 55) << "burst " << burst;
-    }
-    EXPECT_EQ(boss->BurstCycle(), 21);
-}
-
-TEST_F(BossTest, FeeTurnsEachFanBy29AndReflectsPast359) {
-    auto boss = Make(FeeAt);
-    Run(*boss, 71);
-    // The fans fly at 0, 29, ... 348, 377, then at -17 + 29 = 12, not 46,
-    // and on to 360, which still counts as past 359: the next flies at 29.
-    std::vector<int> expected = Ray(0, 29, 14);
-    for (int angle : Ray(12, 29, 13)) {
-        expected.push_back(angle);
-    }
-    expected.push_back(29);
-    for (size_t burst = 0; burst < expected.size(); ++burst) {
-        Run(*boss, 1);
-        const std::vector<int> fan =
-            AnglesOf(*boss, [](const Shot& shot) { return shot.Timer() == 1; });
-        ASSERT_EQ(fan, Ray(expected[burst], 30, 12)) << "burst " << burst + 1;
-        Run(*boss, 4);
-    }
-    EXPECT_EQ(boss->SpinAngle(), 29 + 29);
-}
-
-TEST_F(BossTest, XantumAlternatesStarsAndRingsForEverWithTheSpinResetAtEachSwitch) {
-    auto boss = Make(XantumAt);
-    Run(*boss, 81);
-    ASSERT_EQ(boss->Phase(), BossPhase::XantumStars);
-    auto newStars = [](const Shot& shot) { return shot.Timer() == 1; };
-    auto newRings = [](const Shot& shot) { return shot.Radius() == 2; };
-
-    // The spin turns before the burst: the first star flies at 6. Shots 5
-    // and 6 share their ray.
-    Step(*boss);
-    EXPECT_EQ(AnglesOf(*boss, newStars),
-              (std::vector<int>{6, 51, 96, 141, 186, 231, 231, 276, 321}));
-    Run(*boss, 1499);
-    EXPECT_EQ(boss->PhaseTimer(), 1500);
-
-    Step(*boss);  // the switch frame does nothing else
-    EXPECT_EQ(boss->Phase(), BossPhase::XantumRings);
-    EXPECT_EQ(boss->SpinAngle(), 0);
-    EXPECT_TRUE(AnglesOf(*boss, newRings).empty());
-
-    // Each ring turns by a random 0 to 8 degrees, first one way, then the
-    // other; the rings draw nothing else. Seeded to know the draws.
-    std::srand(99);
-    std::vector<int> swings;
-    for (int i = 0; i < 380; ++i) {
-        swings.push_back(std::rand() % 9);
-    }
-    std::srand(99);
-    int spin = 0;
-    int direction = 1;
-    bool wentNegative = false;
-    for (int timer = 0; timer < 2200; ++timer) {
-        Step(*boss);
-        if (timer % 5 != 0 || timer >= 1900) {
-            continue;
-        }
-        spin = (spin > 359 ? 360 - spin : spin) + swings[timer / 5] * direction;  // reflected
-        direction = -direction;
-        ASSERT_EQ(boss->SpinAngle(), spin) << "timer " << timer;
-        ASSERT_EQ(boss->SpinDirection(), direction);
-        ASSERT_EQ(AnglesOf(*boss, newRings), Ray(spin, 18, 20)) << "timer " << timer;
-        wentNegative = wentNegative || spin < 0;
-    }
-    EXPECT_TRUE(wentNegative);  // negative angles reach the shots unchanged
-
-    Step(*boss);
-    EXPECT_EQ(boss->Phase(), BossPhase::XantumStars);
-    EXPECT_EQ(boss->SpinAngle(), 0);
-    EXPECT_EQ(boss->PhaseTimer(), 0);
-    EXPECT_EQ(boss->PhaseLength(), 1500);
-    Step(*boss);
-    EXPECT_EQ(AnglesOf(*boss, newStars)[0], 6);
-    EXPECT_EQ(CountLines(trace.lines, "boss Xantum phase 18"), 1);
-    EXPECT_EQ(CountLines(trace.lines, "boss Xantum phase 17"), 2);
 }

@@ -58,13 +58,6 @@ TEST(StraightRay, PlacesTheShotOnItsRayCuttingEachOffsetTowardZero) {
     EXPECT_EQ(at180.Steps(3), (std::vector<Point>{{300, 200}, {298, 200}, {296, 200}}));
 }
 
-TEST(StraightRay, ComputesEachPositionAfreshSoNoRoundingAccumulates) {
-    Flight ray(6, 300, 240, 30, 0, 2, 0, 0);
-    ray.Steps(50);
-    // Frame 51 shows radius 100: offsets 86.60 and 50.0000000059.
-    EXPECT_EQ(ray.Step(), (Point{386, 290}));
-}
-
 // Radius and angle at the end of each frame, as the spiral is meant to run
 // with 60 frames out, release after frame 110, 1 degree and 2 pixels a step.
 TEST(SpiralOutAndBack, WindsOutHoldsWindsBackAndCreepsOutWithTheAngleNeverZero) {
@@ -72,16 +65,10 @@ TEST(SpiralOutAndBack, WindsOutHoldsWindsBackAndCreepsOutWithTheAngleNeverZero) 
     std::vector<int> angles;
     for (int frame = 1; frame <= 200; ++frame) {
         spiral.Step();
-        int radius;
-        if (frame <= 60) {
-            radius = 2 * frame;
-        } else if (frame <= 111) {
-            radius = 120;
-        } else if (frame <= 171) {
-            radius = 120 - 2 * (frame - 111);
-        } else {
-            radius = frame - 171;
-        }
+        const int radius = frame <= 60    ? 2 * frame
+                           : frame <= 111 ? 120
+                           : frame <= 171 ? 120 - 2 * (frame - 111)
+                                          : frame - 171;
         ASSERT_EQ(spiral.shot.Radius(), radius) << "frame " << frame;
         ASSERT_EQ(spiral.shot.Stage(), frame >= 171 ? 1 : 0) << "frame " << frame;
         angles.push_back(spiral.shot.Angle());
@@ -101,35 +88,27 @@ TEST(SpiralOutAndBack, WindsOutHoldsWindsBackAndCreepsOutWithTheAngleNeverZero) 
         std::all_of(angles.begin(), angles.end(), [](int a) { return a >= 1 && a <= 360; }));
 }
 
-TEST(RayWithPause, StopsFor101FramesThenFliesOnAtItsRate) {
-    Flight ray(14, 320, 100, 90, 0, 2, 0, 20);
+// A ray with a pause stops for 101 frames from its frame 20 (its timer runs
+// from 20 to 120 without a move), then flies on at its rate; a fast ray
+// flies 4 pixels a frame until its frame 38, then at its own rate. Neither
+// turns.
+TEST(RayWithPause, StopsFor101FramesWhereAFastRaySlowsDown) {
+    Flight pause(14, 320, 100, 90, 5, 2, 0, 20), fast(16, 150, 240, 0, 5, 1, 0, 38);
     std::vector<Point> seen;
     for (int frame = 1; frame <= 140; ++frame) {
-        seen.push_back(ray.Step());
-        int radius;
-        if (frame <= 20) {
-            radius = 2 * frame;
-        } else if (frame <= 121) {
-            radius = 40;  // the timer runs from 20 to 120 without a move
-        } else {
-            radius = 40 + 2 * (frame - 121);
-        }
-        ASSERT_EQ(ray.shot.Radius(), radius) << "frame " << frame;
-        EXPECT_EQ(ray.shot.Angle(), 90);
+        seen.push_back(pause.Step());
+        fast.Step();
+        ASSERT_EQ(pause.shot.Radius(), frame <= 20    ? 2 * frame
+                                       : frame <= 121 ? 40
+                                                      : 40 + 2 * (frame - 121))
+            << frame;
+        ASSERT_EQ(fast.shot.Radius(), frame <= 38 ? 4 * frame : 152 + (frame - 38)) << frame;
+        ASSERT_EQ(pause.shot.Angle() + fast.shot.Angle(), 90);
     }
     // Straight down from the origin; during the pause it is neither moved
     // nor replaced, so it stays where frame 20 put it.
     EXPECT_EQ(seen[19], (Point{320, 138}));
     EXPECT_EQ(seen[120], (Point{320, 138}));
     EXPECT_EQ(seen[121], (Point{320, 140}));
-}
-
-TEST(FastThenSlowRay, FliesFourPixelsAFrameUntilItsReleaseThenItsOwnRate) {
-    Flight ray(16, 150, 240, 0, 0, 1, 0, 38);
-    for (int frame = 1; frame <= 50; ++frame) {
-        ray.Step();
-        const int radius = frame <= 38 ? 4 * frame : 152 + (frame - 38);
-        ASSERT_EQ(ray.shot.Radius(), radius) << "frame " << frame;
-    }
-    EXPECT_EQ(ray.Step(), (Point{150 + 164, 240}));
+    EXPECT_EQ(fast.Step(), (Point{150 + 254, 240}));
 }
