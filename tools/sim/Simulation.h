@@ -66,7 +66,7 @@ struct SimOptions {
 };
 
 struct FrameTiming {
-    double workMs;
+    double workMs;        // the game thread's processor time for the frame
     std::string stretch;  // the scenery and boss phase on screen
 };
 
@@ -125,7 +125,7 @@ private:
     Uint32 lastTicks = 0;
     std::string background;
     std::string bossPhase;
-    double frameStartWall = 0;
+    double frameStartCpu = 0;
     double setupStartWall = 0;
 };
 
@@ -135,3 +135,6 @@ SDLKey KeyFromName(const std::string& name);
 
 // Wall-clock seconds, for timing the simulator itself.
 double WallSeconds();
+// Seconds of processor time the calling thread has used: a frame's work
+// measured so, other programs on a busy machine do not add to it.
+double ThreadCpuSeconds();
