@@ -23,7 +23,7 @@ private:
     SDL_Surface* screen;  // borrowed
     SurfacePtr frame;
     // Set when the SDL in use does not run-length encode the frame's key:
-    // the frame is then drawn by these rectangles, without its key.
+    // the frame is then drawn by these pieces of it.
     std::unique_ptr<OpaqueSpans> frameSpans;
     SurfacePtr gauge[7];
 };

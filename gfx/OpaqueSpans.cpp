@@ -31,6 +31,11 @@ std::vector<Run> DrawnRuns(SDL_Surface* picture, int y, bool keyed, Uint32 key) 
 }  // namespace
 
 OpaqueSpans::OpaqueSpans(SDL_Surface* keyed) {
+    FindRects(keyed);
+    CutPieces(keyed);
+}
+
+void OpaqueSpans::FindRects(SDL_Surface* keyed) {
     const bool hasKey = (keyed->flags & SDL_SRCCOLORKEY) != 0;
     const Uint32 key = keyed->format->colorkey;
     SurfacePixelLock lock(keyed);
@@ -63,10 +68,36 @@ OpaqueSpans::OpaqueSpans(SDL_Surface* keyed) {
     }
 }
 
-void OpaqueSpans::Draw(SDL_Surface* source, SDL_Surface* destination, Rect where) const {
+void OpaqueSpans::CutPieces(SDL_Surface* keyed) {
+    const SDL_PixelFormat* format = keyed->format;
+    // The key goes back as it was, run-length encoding asked for included.
+    const Uint32 keyFlags = (keyed->flags & SDL_SRCCOLORKEY) |
+                            (keyed->flags & (SDL_RLEACCEL | SDL_RLEACCELOK) ? SDL_RLEACCEL : 0);
+    const Uint32 key = format->colorkey;
+    // The rectangles hold no key pixel, but a copy without the key is the
+    // plain copy whatever the pixels.
+    SDL_SetColorKey(keyed, 0, 0);
+    complete = true;
     for (const Rect& rect : rects) {
+        SurfacePtr piece(SDL_CreateRGBSurface(SDL_SWSURFACE, rect.w, rect.h, format->BitsPerPixel,
+                                              format->Rmask, format->Gmask, format->Bmask,
+                                              format->Amask));
         Rect part = rect;
-        Rect at = MakeRect(where.x + rect.x, where.y + rect.y, 0, 0);
-        SDL_UpperBlit(source, &part, destination, &at);
+        if (!piece || SDL_UpperBlit(keyed, &part, piece.get(), nullptr) < 0) {
+            complete = false;
+            break;
+        }
+        pieces.push_back(std::move(piece));
+    }
+    SDL_SetColorKey(keyed, keyFlags, key);
+    if (!complete) {
+        pieces.clear();
+    }
+}
+
+void OpaqueSpans::Draw(SDL_Surface* destination, Rect where) const {
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        DrawSurface(pieces[i].get(), destination,
+                    MakeRect(where.x + rects[i].x, where.y + rects[i].y, 0, 0));
     }
 }
