@@ -70,6 +70,9 @@ void OpaqueSpans::FindRects(SDL_Surface* keyed) {
 
 void OpaqueSpans::CutPieces(SDL_Surface* keyed) {
     const SDL_PixelFormat* format = keyed->format;
+    if (format->BitsPerPixel <= 8) {
+        return;  // pieces would lack the picture's palette
+    }
     // The key goes back as it was, run-length encoding asked for included.
     const Uint32 keyFlags = (keyed->flags & SDL_SRCCOLORKEY) |
                             (keyed->flags & (SDL_RLEACCEL | SDL_RLEACCELOK) ? SDL_RLEACCEL : 0);

@@ -25,7 +25,8 @@ public:
     explicit OpaqueSpans(SDL_Surface* keyed);
 
     const std::vector<Rect>& Rects() const { return rects; }
-    // False when a piece could not be made; then draw the picture whole.
+    // False when a piece could not be made, or the picture has a palette;
+    // then draw the picture whole.
     bool Complete() const { return complete; }
 
     // Copies the pieces onto destination with the picture's top-left corner

@@ -118,6 +118,12 @@ TEST(OpaqueSpans, PiecesDrawExactlyWhatTheKeyedBlitDraws) {
     }
 }
 
+TEST(OpaqueSpans, PictureOfPaletteIndicesIsLeftWhole) {
+    SurfacePtr picture(SDL_CreateRGBSurface(SDL_SWSURFACE, 8, 8, 8, 0, 0, 0, 0));
+    SDL_SetColorKey(picture.get(), SDL_SRCCOLORKEY, 0);
+    EXPECT_FALSE(OpaqueSpans(picture.get()).Complete());
+}
+
 // On an SDL that run-length encodes the frame's key and on one that does
 // not (then the frame goes by its opaque rectangles), the HUD draws what
 // keyed blits of its two pictures draw.
