@@ -4,8 +4,12 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
+# Where Debian keeps the SDL2-based SDL 1.2 (libsdl1.2-compat), beside the
+# classic library.
+SDL12_COMPAT_DIR ?= /usr/lib/$(shell gcc -print-multiarch)/sdl12-compat
 
-.PHONY: all deps configure build play test test-window bench screenshots format clean
+.PHONY: all deps configure build play test test-window test-compat bench bench-compat screenshots
+.PHONY: format clean
 .PHONY: install uninstall package
 
 all: build
@@ -40,8 +44,17 @@ uninstall:
 package: build
 	cd $(BUILD) && cpack
 
+# The game on the SDL2-based SDL 1.2 alone.
+test-compat: build
+	cd $(BUILD) && ctest --output-on-failure -L compat
+
 bench: build
 	cd $(BUILD)/data && ../corvanel-sim --bench --pilot auto
+
+# The same benchmark on the classic SDL 1.2, then on the SDL2-based
+# compatibility library, and the two side by side.
+bench-compat: build
+	tools/sim/bench-compare $(BUILD) $(SDL12_COMPAT_DIR)
 
 # The README's screenshots, taken by the simulator.
 screenshots: build

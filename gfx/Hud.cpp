@@ -23,8 +23,18 @@ Hud::Hud(SDL_Surface* screen)
     // onto the playfield is all key colour: testing those 174,720 pixels
     // one by one took most of a frame's work. Run-length encoding the key
     // once here lets every blit skip the window; what is drawn is the same.
-    SDL_SetColorKey(frame.get(), SDL_SRCCOLORKEY | SDL_RLEACCEL,
-                    SDL_MapRGB(frame->format, FrameKeyR, FrameKeyG, FrameKeyB));
+    const Uint32 key = SDL_MapRGB(frame->format, FrameKeyR, FrameKeyG, FrameKeyB);
+    SDL_SetColorKey(frame.get(), SDL_SRCCOLORKEY | SDL_RLEACCEL, key);
+    // The SDL2-based SDL 1.2 takes the key but drops the encoding, and every
+    // pixel was tested again, 0.14 ms a frame against 0.02. There the
+    // frame's drawn part (its two sides) is cut once into pieces that are
+    // copied without a key: the same picture, drawn in 0.02 ms.
+    if ((frame->flags & (SDL_RLEACCEL | SDL_RLEACCELOK)) == 0) {
+        auto spans = std::make_unique<OpaqueSpans>(frame.get(), key);
+        if (spans->Complete()) {
+            frameSpans = std::move(spans);
+        }
+    }
 }
 
 int Hud::GaugeIndex(int lives) {
@@ -32,6 +42,10 @@ int Hud::GaugeIndex(int lives) {
 }
 
 void Hud::Draw(int lives) {
-    DrawSurface(frame.get(), screen, MakeRect(0, 0, 640, 480));
+    if (frameSpans) {
+        frameSpans->Draw(screen, MakeRect(0, 0, 640, 480));
+    } else {
+        DrawSurface(frame.get(), screen, MakeRect(0, 0, 640, 480));
+    }
     DrawSurface(gauge[GaugeIndex(lives)].get(), screen, MakeRect(0, 2, 0, 0));
 }

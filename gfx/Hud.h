@@ -3,7 +3,10 @@
 
 #include <SDL.h>
 
+#include <memory>
+
 #include "gfx/Image.h"
+#include "gfx/OpaqueSpans.h"
 
 // Drawn last in every frame of play: the frame picture, whose see-through
 // middle leaves the playfield visible and whose opaque sides cover whatever
@@ -20,5 +23,8 @@ public:
 private:
     SDL_Surface* screen;  // borrowed
     SurfacePtr frame;
+    // Set when the SDL in use does not run-length encode the frame's key:
+    // the frame is then drawn by these pieces of it.
+    std::unique_ptr<OpaqueSpans> frameSpans;
     SurfacePtr gauge[7];
 };

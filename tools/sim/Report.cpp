@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include "tools/sim/LinkedSdl.h"
+
 const char* EndingName(PlayEnding ending) {
     switch (ending) {
         case PlayEnding::Victory:
@@ -45,6 +47,7 @@ void PrintSummary(std::FILE* out, const SimResult& result) {
     std::fprintf(out, "simulated %.1f s in %.2f s of wall time (%.0fx real time)\n", virtualSeconds,
                  result.wallSeconds,
                  result.wallSeconds > 0 ? virtualSeconds / result.wallSeconds : 0.0);
+    std::fprintf(out, "ran on %s\n", DescribeLinkedSdl().c_str());
 }
 
 void PrintBenchmark(std::FILE* out, const SimResult& result) {

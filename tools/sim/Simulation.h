@@ -67,7 +67,7 @@ struct SimOptions {
 };
 
 struct FrameTiming {
-    double workMs;
+    double workMs;        // the game thread's processor time for the frame
     std::string stretch;  // the scenery and boss phase on screen
 };
 
@@ -126,7 +126,7 @@ private:
     Uint32 lastTicks = 0;
     std::string background;
     std::string bossPhase;
-    double frameStartWall = 0;
+    double frameStartCpu = 0;
     double setupStartWall = 0;
 };
 
@@ -136,3 +136,6 @@ SDLKey KeyFromName(const std::string& name);
 
 // Wall-clock seconds, for timing the simulator itself.
 double WallSeconds();
+// Seconds of processor time the calling thread has used: a frame's work
+// measured so, other programs on a busy machine do not add to it.
+double ThreadCpuSeconds();
