@@ -160,7 +160,9 @@ bool ReadWavFormat(SDL_RWops* stream, SoundFormat* format) {
     } while (IsTag(tag, "fact") || IsTag(tag, "LIST"));
     Uint8 fmt[MsFormatSize] = {};
     const int fmtSize = size < sizeof fmt ? static_cast<int>(size) : static_cast<int>(sizeof fmt);
-    if (!IsTag(tag, "fmt ") || SDL_RWseek(stream, at - size, RW_SEEK_SET) != at - size ||
+    // The chunk lies inside the file, so its start fits a long wherever long is 32 bits.
+    const long fmtAt = at - static_cast<long>(size);
+    if (!IsTag(tag, "fmt ") || SDL_RWseek(stream, fmtAt, RW_SEEK_SET) != fmtAt ||
         !ReadExactly(stream, fmt, fmtSize) || !IsSafeWavFormat(fmt, fmtSize)) {
         return false;
     }
