@@ -49,7 +49,16 @@ export async function openPage(browser, url) {
     }
   });
   page.on('pageerror', (error) => log.errors.push(String(error)));
-  page.on('requestfailed', (request) => log.errors.push('request failed: ' + request.url()));
+  // A sound the page holds in memory (a blob: address) is abandoned, not
+  // failed, when the page reloads ("Start again") while the browser still
+  // reads it; whether sound plays is checked on its own. Any other failed
+  // request is an error.
+  page.on('requestfailed', (request) => {
+    if (!request.url().startsWith('blob:')) {
+      const failure = request.failure();
+      log.errors.push(`request failed: ${request.url()} (${failure ? failure.errorText : '?'})`);
+    }
+  });
   // Counts the sounds the page starts and those the browser refuses.
   await page.evaluateOnNewDocument(() => {
     window.corvanelSound = { started: 0, refused: 0, sources: [] };
