@@ -1,56 +1,14 @@
 // The arithmetic the game relies on, where it wraps or nearly overflows: the
 // 16-bit positions, halves of unsigned sizes, the millisecond clock's wraps
-// (a game left running reaches them) and counts that must not run past int.
+// (a game left running reaches them; the schedule's are with its test) and
+// counts that must not run past int.
 // Each case is one that can actually happen; the sanitizer build turns any
 // undefined step in them into a failure.
 #include <climits>
 
 #include "app/FramePacer.h"
-#include "app/PlayThrough.h"
 #include "gfx/Ticks.h"
 #include "tests/TestSupport.h"
-
-namespace {
-
-// Runs one real play-through on a virtual clock that starts at the given
-// reading, with G held throughout, until ESC at the given frame; calls back
-// after every drawn frame.
-class PlayFromClock : private PlayObserver {
-public:
-    PlayFromClock(Uint32 start, int escapeFrame) : clock(start), escapeFrame(escapeFrame) {
-        clock.Install();
-        clock.SetKey(SDLK_g, true);
-    }
-
-    void Run(std::function<void(const PlayView&)> onFrame) {
-        callback = std::move(onFrame);
-        PlayThrough play(display.screen, 13, this);
-        play.Play();
-    }
-
-private:
-    void FrameDrawn(const PlayView& view) override {
-        callback(view);
-        if (view.frame + 1 == escapeFrame) {
-            clock.PushKeyDown(SDLK_ESCAPE);
-        }
-    }
-
-    TestScreen display;
-    VirtualPlatform clock;
-    int escapeFrame;
-    std::function<void(const PlayView&)> callback;
-};
-
-int ActiveEnemies(const PlayView& view) {
-    int active = 0;
-    for (int slot = 0; slot < view.enemySlotCount; ++slot) {
-        active += view.enemySlots[slot] && view.enemySlots[slot]->HasAppeared(view.now);
-    }
-    return active;
-}
-
-}  // namespace
 
 TEST(Arithmetic, PositionsWrapAtSixteenBitsBothWays) {
     Rect r = MakeRect(32767, -32768, 10, 10);
@@ -115,47 +73,4 @@ TEST(Arithmetic, AFrameEndingJustPastTheWrapHasOverrunAndDoesNotSleep) {
     clock.Advance(10);
     pacer.Wait(clock.GetTicks());
     EXPECT_EQ(clock.GetTicks(), 17u);
-}
-
-TEST(Arithmetic, PlayStartedJustBeforeTheClockTurnsNegativeReleasesNoEnemyEarly) {
-    // The whole schedule lies past the moment the clock turns negative as a
-    // signed number: the first Piaf is due 6.25 s after the start, a Piaf
-    // every 250 ms after it. Play starts 1.5 s after the start.
-    PlayFromClock play(0x80000000u - 5000, 420);
-    int activeBeforeTheFirstIsDue = -1;
-    int activeOnceDue = -1;
-    play.Run([&](const PlayView& view) {
-        if (view.now - (0x80000000u - 5000) < 6250) {
-            activeBeforeTheFirstIsDue = std::max(activeBeforeTheFirstIsDue, ActiveEnemies(view));
-        } else {
-            activeOnceDue = ActiveEnemies(view);
-        }
-    });
-    EXPECT_EQ(activeBeforeTheFirstIsDue, 0);
-    EXPECT_GE(activeOnceDue, 1);
-    EXPECT_LE(activeOnceDue, 3);
-}
-
-TEST(Arithmetic, PlayRunsOnAcrossTheWrapOfTheClock) {
-    PlayFromClock play(0xFFFFFFFFu - 3000, 300);
-    Uint32 last = 0;
-    bool wrapped = false;
-    int framesAfterWrap = 0;
-    int longestFrame = 0;
-    int shotsAfterWrap = 0;
-    play.Run([&](const PlayView& view) {
-        if (view.frame > 2) {
-            longestFrame = std::max(longestFrame, static_cast<int>(TicksSince(view.now, last)));
-        }
-        wrapped = wrapped || view.now < last;
-        if (wrapped) {
-            ++framesAfterWrap;
-            shotsAfterWrap = std::max(shotsAfterWrap, view.hero->Shots().LiveCount());
-        }
-        last = view.now;
-    });
-    EXPECT_TRUE(wrapped);
-    EXPECT_GT(framesAfterWrap, 100);
-    EXPECT_EQ(longestFrame, 13);   // the pacer never sleeps across the wrap
-    EXPECT_GT(shotsAfterWrap, 5);  // and the gun keeps firing
 }
