@@ -23,31 +23,10 @@ TEST(Arithmetic, PositionsWrapAtSixteenBitsBothWays) {
     EXPECT_EQ(Wrap16(INT_MAX), -1);
 }
 
-TEST(Arithmetic, AShotFlyingPastTheSixteenBitEdgeComesOutOnTheOtherSide) {
-    SurfacePtr screen = NewSurface(640, 480);
-    const ShotMaker shots(screen.get());
-    std::unique_ptr<Shot> shot(shots.Straight(MakeRect(300, -32766, 4, 4), 0, -3));
-    bool alive = true;
-    shot->Update(&alive);
-    EXPECT_EQ(shot->GetRect().y, 32767);
-    EXPECT_FALSE(alive);  // far below the playfield
-}
-
 TEST(Arithmetic, HalvesOfUnsignedSizesAreTakenInInt) {
     const Rect widest = MakeRect(32767, -32768, 65535, 65535);
     EXPECT_EQ(CentreX(widest), 32767 + 32767);
     EXPECT_EQ(CentreY(widest), -32768 + 32767);
-}
-
-TEST(Arithmetic, ARayFarPastTheScreenStillLandsOnADefinedPlace) {
-    SurfacePtr screen = NewSurface(640, 480);
-    SurfacePtr image = NewSurface(16, 16);
-    Shot shot(screen.get(), image.get(), image.get(), MakeRect(0, 0, 16, 16), 6);
-    shot.SetPath(1000, 100, INT_MAX, 0, 0, 0, 0, 0);
-    bool alive = true;
-    shot.Update(&alive);
-    // The offset stops at 2^30, whose low 16 bits are 0.
-    EXPECT_EQ(BoxOf(shot.GetRect()), (Box{1000, 100, 16, 16}));
 }
 
 TEST(Arithmetic, ClockReadingsCompareByDistanceAcrossBothWraps) {

@@ -2,8 +2,6 @@
 // loads is there in the format its name says and loads through the game's
 // own loaders at its size; the HUD frame's window is exactly the playfield
 // and each gauge fits the frame's left border.
-#include <cctype>
-
 #include "tests/TestSupport.h"
 #include "tools/assetgen/AssetContract.h"
 
@@ -29,16 +27,6 @@ SurfacePtr LoadAsGame(const ImageAsset& asset) {
     return LoadOpaqueImage(path.c_str());
 }
 
-std::string TestName(const testing::TestParamInfo<ImageAsset>& info) {
-    std::string name = info.param.path;
-    for (char& c : name) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) {
-            c = '_';
-        }
-    }
-    return name;
-}
-
 class EveryImage : public testing::TestWithParam<ImageAsset> {
 protected:
     TestScreen screen;
@@ -60,8 +48,7 @@ TEST_P(EveryImage, IsThereInItsFormatAndLoadsAtItsSize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AssetContract, EveryImage, testing::ValuesIn(assetcontract::Images),
-                         TestName);
+INSTANTIATE_TEST_SUITE_P(AssetContract, EveryImage, testing::ValuesIn(assetcontract::Images));
 
 // Whether each pixel of a picture, loaded as the game loads it, is drawn
 // (not its key colour).

@@ -56,8 +56,6 @@ TEST(AutoPilot, WinsAWholePlayThroughOnTheGamesOwnTimeline) {
     EXPECT_EQ(FrameOf(won.trace, "boss Metroid arrives"), FirstFrameReaching(102250 + 4500));
     EXPECT_EQ(FrameOf(won.trace, "boss Fee arrives"), FirstFrameReaching(178750 + 4500));
     EXPECT_EQ(FrameOf(won.trace, "boss Xantum arrives"), FirstFrameReaching(227000 + 4500));
-    EXPECT_EQ(FrameOf(won.trace, "enters slot 0 Piaf"), FirstFrameReaching(250 + 4500));
-    EXPECT_EQ(FrameOf(won.trace, "enters slot 499 DarkMetroid"), FirstFrameReaching(174750 + 4500));
 
     // Every effect plays once, to its end, on its kind's channel: the ship's
     // shots, the enemies' shots and explosions, the bosses' arrivals.

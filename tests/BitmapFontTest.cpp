@@ -1,7 +1,6 @@
 #include "gfx/BitmapFont.h"
 
 #include <functional>
-#include <tuple>
 
 #include "gfx/PixelAccess.h"
 #include "tests/TestSupport.h"
@@ -55,11 +54,6 @@ SDL_Surface* MakeVariedStrip() {
     return MakeStrip(layout);
 }
 
-std::tuple<int, int, int, int> RectOf(const BitmapFont* font, unsigned char character) {
-    const Rect rect = BitmapFont::GlyphRect(font, character);
-    return std::make_tuple(rect.x, rect.y, rect.w, rect.h);
-}
-
 // The first column of the row holding the colour, or -1.
 int FirstColumnOf(SDL_Surface* surface, int y, Uint32 colour) {
     for (int x = 0; x < surface->w; ++x) {
@@ -90,11 +84,11 @@ protected:
 TEST_F(BitmapFontTest, ScanFindsRunsUpToTheRightEdgeAndKeysTheBackground) {
     FontPtr font(BitmapFont::FromSurface(MakeStrip("|gg||g|ggg")));
     ASSERT_TRUE(font);
-    EXPECT_EQ(RectOf(font.get(), '!'), std::make_tuple(1, 1, 2, StripHeight));
-    EXPECT_EQ(RectOf(font.get(), '"'), std::make_tuple(5, 1, 1, StripHeight));
-    EXPECT_EQ(RectOf(font.get(), '#'), std::make_tuple(7, 1, 3, StripHeight));
-    EXPECT_EQ(RectOf(font.get(), '$'), std::make_tuple(0, 0, 0, 0));
-    EXPECT_EQ(RectOf(font.get(), ' '), std::make_tuple(0, 0, 2, StripHeight));
+    EXPECT_EQ(BoxOf(BitmapFont::GlyphRect(font.get(), '!')), (Box{1, 1, 2, StripHeight}));
+    EXPECT_EQ(BoxOf(BitmapFont::GlyphRect(font.get(), '"')), (Box{5, 1, 1, StripHeight}));
+    EXPECT_EQ(BoxOf(BitmapFont::GlyphRect(font.get(), '#')), (Box{7, 1, 3, StripHeight}));
+    EXPECT_EQ(BoxOf(BitmapFont::GlyphRect(font.get(), '$')), (Box{0, 0, 0, 0}));
+    EXPECT_EQ(BoxOf(BitmapFont::GlyphRect(font.get(), ' ')), (Box{0, 0, 2, StripHeight}));
     EXPECT_EQ(BitmapFont::LineHeight(font.get()), StripHeight);
     SDL_Surface* strip = BitmapFont::Strip(font.get());
     EXPECT_TRUE(strip->flags & SDL_SRCCOLORKEY);
@@ -116,7 +110,7 @@ TEST_F(BitmapFontTest, ScanEdgeCases) {
         layout += "g|";
     }
     FontPtr full(BitmapFont::FromSurface(MakeStrip(layout + "ggg|")));
-    EXPECT_EQ(RectOf(full.get(), 255), std::make_tuple(1 + 2 * 222, 1, 1, StripHeight));
+    EXPECT_EQ(BoxOf(BitmapFont::GlyphRect(full.get(), 255)), (Box{1 + 2 * 222, 1, 1, StripHeight}));
     for (int code = 0; code < 33; ++code) {
         EXPECT_EQ(BitmapFont::GlyphAdvance(full.get(), code), code == ' ' ? 1 : 0) << code;
     }
@@ -129,15 +123,10 @@ TEST_F(BitmapFontTest, LoadersRefuseWhatCannotBeAStrip) {
     EXPECT_EQ(DefaultFont(), current.get());
 }
 
-TEST_F(BitmapFontTest, MeasuresSpacesAsTheWidthOfExclamationMark) {
-    FontPtr font(BitmapFont::FromSurface(MakeVariedStrip()));
-    EXPECT_EQ(MeasureText(font.get(), "A B"), WidthOf('A') + WidthOf('!') + WidthOf('B'));
-    EXPECT_EQ(MeasureText(font.get(), ""), 0);
-    EXPECT_EQ(MeasureText(font.get(), "\t\n~"), 0);
-}
-
 TEST_F(BitmapFontTest, DrawsGlyphsWithoutMarkerRowOrBackground) {
     FontPtr font(BitmapFont::FromSurface(MakeVariedStrip()));
+    EXPECT_EQ(MeasureText(font.get(), "A B"), WidthOf('A') + WidthOf('!') + WidthOf('B'));
+    EXPECT_EQ(MeasureText(font.get(), "\t\n~"), 0);
     SurfacePtr canvas = NewCanvas(40);
     EXPECT_EQ(DrawGlyph(canvas.get(), font.get(), 0, 0, ' '), WidthOf('!'));
     DrawText(canvas.get(), font.get(), 3, 2, "A B");

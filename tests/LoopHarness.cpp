@@ -36,6 +36,12 @@ Rect AwayFromTheShip(int n) {
     return MakeRect(150 + 40 * n, 100, 20, 20);
 }
 
+Probe* Gunner() {
+    Probe* gunner = new Probe("gunner", AwayFromTheShip());
+    gunner->shot = ShotMaker(SDL_GetVideoSurface()).Still(ShipCentreX, ShipCentreY, 200, 200);
+    return gunner;
+}
+
 void LoopTest::RunGame() {
     Game game(display.screen, 13);
     game.SetObserver(this);
@@ -43,6 +49,7 @@ void LoopTest::RunGame() {
 }
 
 void LoopTest::PlayStarted(const PlayView& view) {
+    heldAtStart = LiveCounts();
     Enemy** slots = const_cast<Enemy**>(view.enemySlots);
     for (int slot = 0; slot < view.enemySlotCount; ++slot) {
         delete slots[slot];
@@ -89,18 +96,18 @@ std::vector<std::string> LoopTest::FrameLines(const std::vector<std::string>& lo
 
 std::vector<std::string> LoopTest::Steps(const std::vector<std::string>& log, int frame) {
     std::vector<std::string> steps;
+    const std::pair<const char*, const char*> kinds[] = {{"flip", "flip"},
+                                                         {"Panorama/Contour", "frame"},
+                                                         {"Jauge/", "gauge"},
+                                                         {"Panorama/", "background"},
+                                                         {"Heros/", "ship"}};
     for (const std::string& line : FrameLines(log, frame)) {
         std::string step = line;
-        if (line.rfind("flip", 0) == 0) {
-            step = "flip";
-        } else if (line.find("Panorama/Contour") != std::string::npos) {
-            step = "frame";
-        } else if (line.find("Jauge/") != std::string::npos) {
-            step = "gauge";
-        } else if (line.find("Panorama/") != std::string::npos) {
-            step = "background";
-        } else if (line.find("Heros/") != std::string::npos) {
-            step = "ship";
+        for (const auto& [part, kind] : kinds) {
+            if (line.find(part) != std::string::npos) {
+                step = kind;
+                break;
+            }
         }
         if (steps.empty() || steps.back() != step) {
             steps.push_back(step);

@@ -44,6 +44,9 @@ constexpr int ShipCentreY = Hero::StartY + 33 / 2;
 // A probe's body on the ship, and one far from it.
 Rect OnTheShip();
 Rect AwayFromTheShip(int n = 0);
+// An enemy that keeps a shot on the ship's starting place: it takes a life
+// each time the ship is back in flight.
+Probe* Gunner();
 
 class LoopTest : public testing::Test, public PlayObserver {
 protected:
@@ -80,6 +83,7 @@ protected:
     PlayEnding ending = PlayEnding::Quit;
     Uint32 lastFrameStart = 0;
     std::vector<EndScreen> screens;
+    std::vector<int> heldAtStart;  // LiveCounts() just before the first frame
     std::map<EndScreen, Uint32> screenShownAt;
 
 private:

@@ -42,37 +42,26 @@ const SlotRun Schedule[] = {
     {501, 501, typeid(Xantum), 225, 239, 80, 80, 500, 227000, 0, 502, 0, 0},
 };
 
-class EnemySchedule : public testing::Test {
-protected:
-    TestScreen display;
-    VirtualPlatform clock{0};
-    EnemyBank bank;
-    std::vector<Enemy*> slots = std::vector<Enemy*>(EnemySlotCount, nullptr);
-
-    ~EnemySchedule() override {
-        for (Enemy* enemy : slots) {
-            delete enemy;
-        }
-    }
-};
-
 }  // namespace
 
 // Each slot as built: its kind, place, size, hit box, points and entry time.
 // A regular enemy's x is the draw made just before it is built, after every
 // number the enemies before it drew for themselves.
-TEST_F(EnemySchedule, EverySlotIsBuiltAsItsRunOfTheScheduleSays) {
+TEST(EnemySchedule, EverySlotIsBuiltAsItsRunOfTheScheduleSays) {
+    TestScreen display;
+    VirtualPlatform clock{0};
+    clock.Install();
+    EnemyBank bank;
     // Every entry time lies past the moment the clock turns negative as a
     // signed number.
     const Uint32 base = 0x80000000u - 5000;
-    clock.Install();
     std::srand(1);  // replayed below, draw for draw
-    FillEnemySlots(slots.data(), display.screen, &bank, base);
+    Enemy* slots[EnemySlotCount] = {};
+    FillEnemySlots(slots, display.screen, &bank, base);
     std::srand(1);
-    int filled = 0;
     int points = 0;
     for (const SlotRun& run : Schedule) {
-        for (int slot = run.first; slot <= run.last; ++slot, ++filled) {
+        for (int slot = run.first; slot <= run.last; ++slot) {
             SCOPED_TRACE(testing::Message() << "slot " << slot);
             ASSERT_NE(slots[slot], nullptr);
             const Enemy& enemy = *slots[slot];
@@ -95,6 +84,8 @@ TEST_F(EnemySchedule, EverySlotIsBuiltAsItsRunOfTheScheduleSays) {
             points += enemy.GetScore();
         }
     }
-    EXPECT_EQ(filled, EnemySlotCount);
     EXPECT_EQ(points, 5988);
+    for (Enemy* enemy : slots) {
+        delete enemy;
+    }
 }
