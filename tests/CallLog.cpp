@@ -44,10 +44,6 @@ std::string NameOf(const void* thing, const SDL_Surface* surface = nullptr) {
     return surface ? std::to_string(surface->w) + "x" + std::to_string(surface->h) : "unnamed";
 }
 
-std::string Now() {
-    return std::to_string(Platform::GetTicks());
-}
-
 }  // namespace
 
 CallLog::CallLog(int kinds) : kinds(kinds) {
@@ -141,7 +137,7 @@ int SDL_UpperBlit(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* destin
 int SDL_Flip(SDL_Surface* screen) {
     static auto real = Real<int (*)(SDL_Surface*)>("SDL_Flip");
     if (Listens(CallLog::Flips)) {
-        CallLog::Note("flip " + Now());
+        CallLog::Note("flip " + std::to_string(Platform::GetTicks()));
     }
     return real(screen);
 }
@@ -156,7 +152,8 @@ Mix_Music* Mix_LoadMUS(const char* file) {
 int Mix_PlayMusic(Mix_Music* music, int loops) {
     static auto real = Real<int (*)(Mix_Music*, int)>("Mix_PlayMusic");
     if (Listens(CallLog::Music)) {
-        CallLog::Note("music " + NameOf(music) + " loops " + std::to_string(loops) + " " + Now());
+        CallLog::Note("music " + NameOf(music) + " loops " + std::to_string(loops) + " " +
+                      std::to_string(Platform::GetTicks()));
     }
     return real(music, loops);
 }
@@ -168,7 +165,7 @@ int Mix_PlayMusic(Mix_Music* music, int loops) {
 int Mix_FadeOutMusic(int ms) {
     static auto playing = Real<int (*)(void)>("Mix_PlayingMusic");
     if (Listens(CallLog::Music)) {
-        CallLog::Note("fade " + std::to_string(ms) + " " + Now());
+        CallLog::Note("fade " + std::to_string(ms) + " " + std::to_string(Platform::GetTicks()));
     }
     const int fading = playing();
     Mix_HaltMusic();

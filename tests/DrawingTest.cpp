@@ -45,10 +45,11 @@ TEST(StripPlayback, FirstUpdateDrawsNothingAndTheLastSheetFrameNeverShows) {
         const Colour centre = ColourAt(display.screen, 110, 105);
         EXPECT_EQ(ColourAt(display.screen, 106, 101), centre);  // cell corner
         shown.push_back(centre.r == 0 ? -1 : (centre.r - 100) / 50);
-        clock.Advance(13);
+        clock.Advance(10);
     }
-    // Each sheet frame stays for two 13 ms updates: more than its 20 ms.
-    EXPECT_EQ(shown, (std::vector<int>{-1, 0, 0, 1, 1, 2, 2}));
+    // Each sheet frame stays for three 10 ms updates: strictly more than its
+    // 20 ms.
+    EXPECT_EQ(shown, (std::vector<int>{-1, 0, 0, 0, 1, 1, 1, 2, 2, 2}));
 
     // A new playback starts with its empty step again, and since the last
     // advance is long past it advances at once.
@@ -57,5 +58,6 @@ TEST(StripPlayback, FirstUpdateDrawsNothingAndTheLastSheetFrameNeverShows) {
     SDL_FillRect(display.screen, nullptr, 0);
     playback.Step(display.screen, owner);
     EXPECT_EQ(ColourAt(display.screen, 110, 105), Black);
-    EXPECT_EQ(playback.Index(), 1);
+    playback.Step(display.screen, owner);  // at the same moment: sheet frame 0
+    EXPECT_EQ(ColourAt(display.screen, 110, 105), (Colour{100, 0, 0}));
 }
