@@ -1,5 +1,5 @@
 // The arithmetic the game relies on, where it wraps or nearly overflows: the
-// 16-bit positions, halves of unsigned sizes, the millisecond clock's wraps
+// 16-bit positions, the millisecond clock's wraps
 // (a game left running reaches them; the schedule's are with its test) and
 // counts that must not run past int.
 // Each case is one that can actually happen; the sanitizer build turns any
@@ -21,12 +21,6 @@ TEST(Arithmetic, PositionsWrapAtSixteenBitsBothWays) {
     EXPECT_EQ(Wrap16(65536 + 5), 5);
     EXPECT_EQ(Wrap16(INT_MIN), 0);
     EXPECT_EQ(Wrap16(INT_MAX), -1);
-}
-
-TEST(Arithmetic, HalvesOfUnsignedSizesAreTakenInInt) {
-    const Rect widest = MakeRect(32767, -32768, 65535, 65535);
-    EXPECT_EQ(CentreX(widest), 32767 + 32767);
-    EXPECT_EQ(CentreY(widest), -32768 + 32767);
 }
 
 TEST(Arithmetic, ClockReadingsCompareByDistanceAcrossBothWraps) {

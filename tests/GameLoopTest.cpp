@@ -142,6 +142,9 @@ TEST_F(LoopTest, VictoryRunsItsScreensToTheMusicsTimetable) {
     EXPECT_EQ(log.lines[1], "flip " + std::to_string(loaded));
     EXPECT_EQ(log.lines[2], "music Sound/Good_Bye.ogg loops 0 " + std::to_string(loaded + 1000));
     EXPECT_EQ(log.lines[3], "blit ./Images/Panorama/Nuages1.png 138,-906");
+    // Enemies are timed from 6 s after the loading picture: the first Piaf
+    // enters 4750 ms into play.
+    EXPECT_EQ(firstPiafAppears, static_cast<int>(loaded + 6000 + 250));
     // One following track a frame while nothing plays.
     EXPECT_EQ(log.Starting("music Sound/Boss.ogg loops 0 ").size(), 4u);
     EXPECT_EQ(ending, PlayEnding::Victory);

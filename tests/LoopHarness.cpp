@@ -50,6 +50,7 @@ void LoopTest::RunGame() {
 
 void LoopTest::PlayStarted(const PlayView& view) {
     heldAtStart = LiveCounts();
+    firstPiafAppears = view.enemySlots[0]->GetAppearTime();
     Enemy** slots = const_cast<Enemy**>(view.enemySlots);
     for (int slot = 0; slot < view.enemySlotCount; ++slot) {
         delete slots[slot];

@@ -84,6 +84,7 @@ protected:
     Uint32 lastFrameStart = 0;
     std::vector<EndScreen> screens;
     std::vector<int> heldAtStart;  // LiveCounts() just before the first frame
+    int firstPiafAppears = 0;      // slot 0's appear time, as built
     std::map<EndScreen, Uint32> screenShownAt;
 
 private:
