@@ -2,11 +2,12 @@
 #pragma once
 
 // Listens on the wire between the game and SDL: while a CallLog lives, every
-// colour key set, blit, flip, music and sound call and seed of rand adds one
-// line, in the order the game makes them; the calls then go on to SDL
-// unchanged. Surfaces, sounds and tracks are named by the file they were
-// loaded from ("./Images/Jauge/P1.png"), other surfaces by their size
-// ("60x14"). Lines:
+// colour key set, blit onto the display, flip, music and sound call and seed
+// of rand adds one line, in the order the game makes them; the calls then go
+// on to SDL unchanged, but for a fade, which stops the music at once
+// (CallLog.cpp says why). Surfaces, sounds and tracks are named by the file
+// they were loaded from ("./Images/Jauge/P1.png"), other surfaces by their
+// size ("60x14"). Lines:
 //   key <file> <flags> <r>,<g>,<b>      SDL_SetColorKey (flags in hex)
 //   blit <surface> <x>,<y>[ from <x>,<y>]   SDL_UpperBlit: where it goes, and
 //                                       the source corner when not whole
