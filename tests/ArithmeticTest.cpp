@@ -1,57 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The arithmetic the game relies on, where it wraps or nearly overflows: the
-// 16-bit positions, halves of unsigned sizes, the millisecond clock's wraps
-// (a game left running reaches them) and counts that must not run past int.
+// 16-bit positions, the millisecond clock's wraps
+// (a game left running reaches them; the schedule's are with its test) and
+// counts that must not run past int.
 // Each case is one that can actually happen; the sanitizer build turns any
 // undefined step in them into a failure.
 #include <climits>
 
 #include "app/FramePacer.h"
-#include "app/PlayThrough.h"
 #include "gfx/Ticks.h"
 #include "tests/TestSupport.h"
-
-namespace {
-
-// Runs one real play-through on a virtual clock that starts at the given
-// reading, with G held throughout, until ESC at the given frame; calls back
-// after every drawn frame.
-class PlayFromClock : private PlayObserver {
-public:
-    PlayFromClock(Uint32 start, int escapeFrame) : clock(start), escapeFrame(escapeFrame) {
-        clock.Install();
-        clock.SetKey(SDLK_g, true);
-    }
-
-    void Run(std::function<void(const PlayView&)> onFrame) {
-        callback = std::move(onFrame);
-        PlayThrough play(display.screen, 13, this);
-        play.Play();
-    }
-
-private:
-    void FrameDrawn(const PlayView& view) override {
-        callback(view);
-        if (view.frame + 1 == escapeFrame) {
-            clock.PushKeyDown(SDLK_ESCAPE);
-        }
-    }
-
-    TestScreen display;
-    VirtualPlatform clock;
-    int escapeFrame;
-    std::function<void(const PlayView&)> callback;
-};
-
-int ActiveEnemies(const PlayView& view) {
-    int active = 0;
-    for (int slot = 0; slot < view.enemySlotCount; ++slot) {
-        active += view.enemySlots[slot] && view.enemySlots[slot]->HasAppeared(view.now);
-    }
-    return active;
-}
-
-}  // namespace
 
 TEST(Arithmetic, PositionsWrapAtSixteenBitsBothWays) {
     Rect r = MakeRect(32767, -32768, 10, 10);
@@ -64,33 +22,6 @@ TEST(Arithmetic, PositionsWrapAtSixteenBitsBothWays) {
     EXPECT_EQ(Wrap16(65536 + 5), 5);
     EXPECT_EQ(Wrap16(INT_MIN), 0);
     EXPECT_EQ(Wrap16(INT_MAX), -1);
-}
-
-TEST(Arithmetic, AShotFlyingPastTheSixteenBitEdgeComesOutOnTheOtherSide) {
-    SurfacePtr screen = NewSurface(640, 480);
-    const ShotMaker shots(screen.get());
-    std::unique_ptr<Shot> shot(shots.Straight(MakeRect(300, -32766, 4, 4), 0, -3));
-    bool alive = true;
-    shot->Update(&alive);
-    EXPECT_EQ(shot->GetRect().y, 32767);
-    EXPECT_FALSE(alive);  // far below the playfield
-}
-
-TEST(Arithmetic, HalvesOfUnsignedSizesAreTakenInInt) {
-    const Rect widest = MakeRect(32767, -32768, 65535, 65535);
-    EXPECT_EQ(CentreX(widest), 32767 + 32767);
-    EXPECT_EQ(CentreY(widest), -32768 + 32767);
-}
-
-TEST(Arithmetic, ARayFarPastTheScreenStillLandsOnADefinedPlace) {
-    SurfacePtr screen = NewSurface(640, 480);
-    SurfacePtr image = NewSurface(16, 16);
-    Shot shot(screen.get(), image.get(), image.get(), MakeRect(0, 0, 16, 16), 6);
-    shot.SetPath(1000, 100, INT_MAX, 0, 0, 0, 0, 0);
-    bool alive = true;
-    shot.Update(&alive);
-    // The offset stops at 2^30, whose low 16 bits are 0.
-    EXPECT_EQ(BoxOf(shot.GetRect()), (Box{1000, 100, 16, 16}));
 }
 
 TEST(Arithmetic, ClockReadingsCompareByDistanceAcrossBothWraps) {
@@ -116,47 +47,4 @@ TEST(Arithmetic, AFrameEndingJustPastTheWrapHasOverrunAndDoesNotSleep) {
     clock.Advance(10);
     pacer.Wait(clock.GetTicks());
     EXPECT_EQ(clock.GetTicks(), 17u);
-}
-
-TEST(Arithmetic, PlayStartedJustBeforeTheClockTurnsNegativeReleasesNoEnemyEarly) {
-    // The whole schedule lies past the moment the clock turns negative as a
-    // signed number: the first Piaf is due 6.25 s after the start, a Piaf
-    // every 250 ms after it. Play starts 1.5 s after the start.
-    PlayFromClock play(0x80000000u - 5000, 420);
-    int activeBeforeTheFirstIsDue = -1;
-    int activeOnceDue = -1;
-    play.Run([&](const PlayView& view) {
-        if (view.now - (0x80000000u - 5000) < 6250) {
-            activeBeforeTheFirstIsDue = std::max(activeBeforeTheFirstIsDue, ActiveEnemies(view));
-        } else {
-            activeOnceDue = ActiveEnemies(view);
-        }
-    });
-    EXPECT_EQ(activeBeforeTheFirstIsDue, 0);
-    EXPECT_GE(activeOnceDue, 1);
-    EXPECT_LE(activeOnceDue, 3);
-}
-
-TEST(Arithmetic, PlayRunsOnAcrossTheWrapOfTheClock) {
-    PlayFromClock play(0xFFFFFFFFu - 3000, 300);
-    Uint32 last = 0;
-    bool wrapped = false;
-    int framesAfterWrap = 0;
-    int longestFrame = 0;
-    int shotsAfterWrap = 0;
-    play.Run([&](const PlayView& view) {
-        if (view.frame > 2) {
-            longestFrame = std::max(longestFrame, static_cast<int>(TicksSince(view.now, last)));
-        }
-        wrapped = wrapped || view.now < last;
-        if (wrapped) {
-            ++framesAfterWrap;
-            shotsAfterWrap = std::max(shotsAfterWrap, view.hero->Shots().LiveCount());
-        }
-        last = view.now;
-    });
-    EXPECT_TRUE(wrapped);
-    EXPECT_GT(framesAfterWrap, 100);
-    EXPECT_EQ(longestFrame, 13);   // the pacer never sleeps across the wrap
-    EXPECT_GT(shotsAfterWrap, 5);  // and the gun keeps firing
 }

@@ -82,19 +82,3 @@ TEST_F(BackgroundTest, StripCopiesLeapFrogAndTheWrapShowsFromTheNextFrame) {
     EXPECT_EQ(RowShown(200, 0), 906);
     EXPECT_EQ(clouds.RectB().y, -906);
 }
-
-TEST_F(BackgroundTest, IndustStripStartsWithItsSecondCopyRightAboveTheFirst) {
-    Background indust = RowCoded(Background::LeapFrogStrip, MakeRect(138, -70, 364, 550));
-    EXPECT_EQ(indust.RectB().y, -620);
-    // At 10 pixels the copies trade places every 55 frames, seamlessly.
-    for (int frame = 1; frame <= 55; ++frame) {
-        indust.Scroll(10);
-    }
-    EXPECT_EQ(indust.RectA().y, -620);
-    EXPECT_EQ(indust.RectB().y, -70);
-    for (int frame = 1; frame <= 55; ++frame) {
-        indust.Scroll(10);
-    }
-    EXPECT_EQ(indust.RectA().y, -70);
-    EXPECT_EQ(indust.RectB().y, -620);
-}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/BlitLog.h"
 
-#include <dlfcn.h>
+#include "tests/CallLog.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,41 +9,28 @@
 
 namespace {
 
-// While no test reads them, the stand-ins below only pass calls on.
-bool logging = false;
 std::vector<Blit> blits;
 std::vector<SDL_Surface*> loads;
 
+void Blitted(SDL_Surface* src, const SDL_Rect* part, const SDL_Rect* to) {
+    const SDL_Rect p = part ? *part : SDL_Rect{0, 0, Uint16(src->w), Uint16(src->h)};
+    blits.push_back({src, p.x, p.w, p.h, to ? to->x : 0, to ? to->y : 0});
+}
+
+void Converted(SDL_Surface* picture) {
+    loads.push_back(picture);
+}
+
 }  // namespace
 
-// The game blits and converts through SDL's own entry points; these stand in
-// front of the library's and hand every call on to it.
-extern "C" int SDL_UpperBlit(SDL_Surface* src, SDL_Rect* part, SDL_Surface* dst, SDL_Rect* to) {
-    static const auto real =
-        reinterpret_cast<decltype(&SDL_UpperBlit)>(dlsym(RTLD_NEXT, "SDL_UpperBlit"));
-    if (logging) {
-        const SDL_Rect p = part ? *part : SDL_Rect{0, 0, Uint16(src->w), Uint16(src->h)};
-        blits.push_back({src, p.x, p.w, p.h, to ? to->x : 0, to ? to->y : 0});
-    }
-    return real(src, part, dst, to);
-}
-
-extern "C" SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface) {
-    static const auto real =
-        reinterpret_cast<decltype(&SDL_DisplayFormat)>(dlsym(RTLD_NEXT, "SDL_DisplayFormat"));
-    SDL_Surface* converted = real(surface);
-    if (logging) {
-        loads.push_back(converted);
-    }
-    return converted;
-}
-
 DrawnTest::DrawnTest() : audioDriverNamed(setenv("SDL_AUDIODRIVER", "dummy", 1) == 0) {
-    logging = true;
+    CallHooks::blitted = Blitted;
+    CallHooks::converted = Converted;
 }
 
 DrawnTest::~DrawnTest() {
-    logging = false;
+    CallHooks::blitted = nullptr;
+    CallHooks::converted = nullptr;
     blits.clear();
     loads.clear();
 }

@@ -1,80 +1,186 @@
 // SPDX-License-Identifier: MIT
-#include "tests/TestSupport.h"
-#include "tools/sim/Pilots.h"
-#include "tools/sim/Simulation.h"
+#include "app/PlayThrough.h"
+#include "tests/CallLog.h"
+#include "tests/LoopHarness.h"
 
-TEST(GameLoop, EscapeCountsFromTheSecondFrameAndEndsPlayBeforeDrawing) {
-    SimOptions options;
-    options.keepTrace = true;
-    options.presses = {{SDLK_ESCAPE, 1}, {SDLK_ESCAPE, 40}};
-    options.windowCloses = {5};  // ignored during play
-    int drawn = 0;
-    options.onFrame = [&](const PlayView&) { ++drawn; };
-    const SimResult result = Simulation(options).Run();
-
-    ASSERT_EQ(result.plays.size(), 1u);
-    const PlayResult& play = result.plays[0];
-    EXPECT_EQ(play.ending, PlayEnding::Quit);
-    EXPECT_EQ(play.frames, 40);
-    EXPECT_EQ(drawn, 39);
-    EXPECT_TRUE(play.screensShown.empty());  // a quit shows no end screen
-    EXPECT_EQ(play.lives, 6);
-    EXPECT_EQ(CountLines(result.trace, "play ends: quit"), 1);
+// The background first, then the ship's tests against each enemy's shots,
+// the ship's shots against each enemy, the ship, the enemies in slot order
+// (over the ship), the HUD over everything, the flip. An ESC ends play from
+// the second frame on, before anything is drawn, without an end screen; the
+// window's quit request is ignored.
+TEST_F(LoopTest, EachFrameRunsItsStepsInOrder) {
+    Put(7, new Probe("A", AwayFromTheShip(0)));
+    Put(3, new Probe("B", AwayFromTheShip(1)));
+    clock.SetKey(SDLK_g, true);
+    clock.PushKeyDown(SDLK_ESCAPE);  // seen by the first frame
+    onFrame = [this](const PlayView&) { clock.PushQuit(); };
+    lastFrame = 2;
+    CallLog log(CallLog::Blits | CallLog::Flips);
+    RunGame();
+    EXPECT_EQ(ending, PlayEnding::Quit);
+    EXPECT_TRUE(screens.empty());
+    EXPECT_EQ(FrameLines(log.lines, 3), std::vector<std::string>{});
+    const std::vector<std::string> steps = {"background", "shots B", "shots A",  "hits B",
+                                            "hits A",     "ship",    "update B", "update A",
+                                            "frame",      "gauge",   "flip"};
+    EXPECT_EQ(Steps(log.lines, 1), steps);
+    EXPECT_EQ(Steps(log.lines, 2), steps);
 }
 
-TEST(GameLoop, HeldFireShootsEveryFifthFrameWhileTheShipFlies) {
-    SimOptions options;
-    options.keepTrace = true;
-    options.holds = {{SDLK_g, 1, 300}, {SDLK_LEFT, 50, 100}};
-    options.presses = {{SDLK_ESCAPE, 301}};
-    Rect ship = {};
-    options.onFrame = [&](const PlayView& view) { ship = view.hero->GetRect(); };
-    const SimResult result = Simulation(options).Run();
-
-    EXPECT_EQ(CountLines(result.trace, "shot fired"), 60);
-    EXPECT_EQ(FrameOf(result.trace, "shot fired"), 1);
-    EXPECT_EQ(ship.x, Hero::StartX - 51 * 2);  // slowed to 2 pixels by firing
-    EXPECT_EQ(ship.y, Hero::StartY);
+// The ship is tested against the enemies in slot order, and the pass stops
+// at the first hit; its own shots are still tested against every enemy.
+TEST_F(LoopTest, HitsOnTheShipFollowTheirRules) {
+    struct Case {
+        const char* what;
+        bool shotOnShip, bodyOnShip, destroyed, appeared;
+        bool secondOnShip;  // B's body
+        bool shipHit;
+        std::vector<std::string> asked;
+    };
+    const Case cases[] = {
+        {"a shot ends the pass", 1, 0, 0, 1, 1, 1, {"shots A", "hits A", "hits B"}},
+        {"a body ends the pass", 0, 1, 0, 1, 1, 1, {"shots A", "hits A", "hits B"}},
+        {"the destroyed still shoot", 1, 0, 1, 1, 0, 1, {"shots A", "hits A", "hits B"}},
+        {"the destroyed do not ram", 0, 1, 1, 1, 0, 0, {"shots A", "shots B", "hits A", "hits B"}},
+        {"nothing before its time", 1, 1, 0, 0, 0, 0, {"shots B", "hits B"}},
+        {"the second body hits", 0, 0, 0, 1, 1, 1, {"shots A", "shots B", "hits A", "hits B"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Probe* a = Put(0, new Probe("A", c.bodyOnShip ? OnTheShip() : AwayFromTheShip(),
+                                    c.appeared ? 0 : 0x7FFFFFFF));
+        a->destroyed = c.destroyed;
+        if (c.shotOnShip) {
+            a->shot = shots.Still(ShipCentreX, ShipCentreY);
+        }
+        Put(1, new Probe("B", c.secondOnShip ? OnTheShip() : AwayFromTheShip(1)));
+        lastFrame = 1;
+        bool hit = false;
+        onFrame = [&](const PlayView& view) { hit = view.hero->IsInvulnerable(); };
+        CallLog log(0);
+        RunGame();
+        std::vector<std::string> asked = log.Starting("shots");
+        for (const std::string& line : log.Starting("hits")) {
+            asked.push_back(line);
+        }
+        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(hit, c.shipHit);
+    }
 }
 
-TEST(GameLoop, TheBackgroundsFollowTheirTimetable) {
-    SimOptions options;
-    options.keepTrace = true;
-    options.pilot = MakePilot("idle");
-    // The pacer's first deadline has long passed when play starts, so the
-    // first two frames both run at 0 ms and frame f at 13 * (f - 2) ms. The
-    // first speed-up comes with the first frame past 8750 ms. (The sceneries
-    // that follow are timed in the autopilot's play-through.)
-    options.maxFrames = 2030;
-    const SimResult result = Simulation(options).Run();
-    EXPECT_EQ(FrameOf(result.trace, "background Nuages1 at 4"), 1);
-    EXPECT_EQ(FrameOf(result.trace, "background Nuages1 at 6"), 676);
-    EXPECT_EQ(FrameOf(result.trace, "background Nuages1 at 8"), 1349);
-    EXPECT_EQ(FrameOf(result.trace, "background Nuages1 at 10"), 2022);
+// A hit takes the ship's shot out of play at once; only a hit that destroys
+// the enemy adds its points.
+TEST_F(LoopTest, AHitRemovesTheShipsShotAndOnlyAKillScores) {
+    Probe* tough = Put(0, new Probe("tough", AwayFromTheShip(0)));
+    tough->hitAtCall = 3;
+    Probe* frail = Put(1, new Probe("frail", AwayFromTheShip(1)));
+    frail->hitAtCall = 8;
+    frail->diesOfHit = true;
+    clock.SetKey(SDLK_g, true);
+    lastFrame = 9;
+    std::vector<int> score(lastFrame + 1, -1);
+    std::vector<int> shipShots(lastFrame + 1, -1);
+    onFrame = [&](const PlayView& view) {
+        score[view.frame] = view.totalScore;
+        shipShots[view.frame] = view.hero->Shots().LiveCount();
+    };
+    CallLog log(CallLog::Sounds);
+    RunGame();
+    // Each shot's sound plays once, to its end.
+    EXPECT_EQ(log.Starting("sound"),
+              std::vector<std::string>(2, "sound Sound/Shot4.wav channel 1 loops 0 ticks -1"));
+    EXPECT_EQ(shipShots, (std::vector<int>{-1, 1, 1, 0, 0, 0, 0, 1, 0, 0}));
+    EXPECT_EQ(score, (std::vector<int>{-1, 0, 0, 0, 0, 0, 0, 0, 7, 7}));
 }
 
-TEST(GameLoop, AnIdleShipLosesEveryLifeAndTheGameOverScreenFollows) {
-    SimOptions options;
-    options.keepTrace = true;
-    options.pilot = MakePilot("idle");
-    int drawnAfterLastLife = -1;
-    options.onFrame = [&](const PlayView& view) {
-        if (view.hero->IsOutOfLives()) {
-            ++drawnAfterLastLife;
+TEST_F(LoopTest, TheFinalBossFinishingWinsEvenInTheFrameTheLastLifeGoes) {
+    Put(0, Gunner());
+    Probe* boss = Put(FinalBossSlot, new Probe("boss", AwayFromTheShip(1)));
+    boss->finished = [this] { return hero->IsOutOfLives(); };
+    lastFrame = 5000;
+    int framesOutOfLives = 0;
+    onFrame = [&](const PlayView& view) { framesOutOfLives += view.hero->IsOutOfLives(); };
+    RunGame();
+    EXPECT_EQ(framesOutOfLives, 1);
+    EXPECT_EQ(ending, PlayEnding::Victory);
+    EXPECT_EQ(screens, (std::vector<EndScreen>{EndScreen::Newspaper, EndScreen::Summary}));
+}
+
+// From the frame in which the last life goes: a 1000 ms pause, the music's
+// 1000 ms fade begun with a 1000 ms pause, the game-over picture until
+// RETURN, then 1000 ms before the title screen.
+TEST_F(LoopTest, TheLastLifeEndsPlayWithItsPausesAndTheGameOverScreen) {
+    Put(0, Gunner());
+    lastFrame = 5000;
+    int framesOutOfLives = 0;
+    onFrame = [&](const PlayView& view) { framesOutOfLives += view.hero->IsOutOfLives(); };
+    CallLog log(CallLog::Music);
+    RunGame();
+    EXPECT_EQ(framesOutOfLives, 1);
+    EXPECT_EQ(ending, PlayEnding::GameOver);
+    EXPECT_EQ(screens, std::vector<EndScreen>{EndScreen::GameOver});
+    const Uint32 pacedEnd = lastFrameStart + 13;
+    ASSERT_FALSE(log.Starting("fade").empty());
+    EXPECT_EQ(log.Starting("fade").back(), "fade 1000 " + std::to_string(pacedEnd + 1000));
+    EXPECT_EQ(screenShownAt[EndScreen::GameOver], pacedEnd + 2000);
+    EXPECT_EQ(clock.Now(), pacedEnd + 3000);
+}
+
+// The loading picture until the lead-in ends; the opening track once, 1000 ms
+// into the lead-in; the following track whenever nothing plays; the fade as
+// play ends; the newspaper 1000 ms later, the summary 3000 ms after it, and
+// 1000 ms before the title screen.
+TEST_F(LoopTest, VictoryRunsItsScreensToTheMusicsTimetable) {
+    Probe* boss = Put(FinalBossSlot, new Probe("boss", AwayFromTheShip()));
+    boss->finished = [&] { return boss->calls == 4; };
+    lastFrame = 10;
+    CallLog log(CallLog::Blits | CallLog::Flips | CallLog::Music);
+    log.musicPlaying = 0;
+    RunGame();
+    ASSERT_GE(log.lines.size(), 4u);
+    EXPECT_EQ(log.lines[0], "blit ./Images/Panorama/Loading.png 0,0");
+    const Uint32 loaded = std::stoul(log.lines[1].substr(5));
+    EXPECT_EQ(log.lines[1], "flip " + std::to_string(loaded));
+    EXPECT_EQ(log.lines[2], "music Sound/Good_Bye.ogg loops 0 " + std::to_string(loaded + 1000));
+    EXPECT_EQ(log.lines[3], "blit ./Images/Panorama/Nuages1.png 138,-906");
+    // Enemies are timed from 6 s after the loading picture: the first Piaf
+    // enters 4750 ms into play.
+    EXPECT_EQ(firstPiafAppears, static_cast<int>(loaded + 6000 + 250));
+    // One following track a frame while nothing plays.
+    EXPECT_EQ(log.Starting("music Sound/Boss.ogg loops 0 ").size(), 4u);
+    EXPECT_EQ(ending, PlayEnding::Victory);
+    const Uint32 pacedEnd = lastFrameStart + 13;
+    EXPECT_EQ(log.Starting("fade"),
+              std::vector<std::string>{"fade 1000 " + std::to_string(pacedEnd)});
+    EXPECT_EQ(screenShownAt[EndScreen::Newspaper], pacedEnd + 1000);
+    EXPECT_EQ(screenShownAt[EndScreen::Summary], pacedEnd + 4000);
+    EXPECT_EQ(clock.Now(), pacedEnd + 5000);
+}
+
+// The scenery the timetable picks from the time since play began; each
+// keeps its place while another is shown (Pluie1 comes back three times).
+TEST_F(LoopTest, TheBackgroundsFollowTheTimetableFromTheStartOfPlay) {
+    const struct {
+        Uint32 elapsed;
+        const char* drawn;
+    } frames[] = {
+        {0, "Nuages1.png 138,-906"},           {35000, "Nuages1.png 138,-896"},
+        {35001, "Pluie1.png 0,0 from 0,470"},  {61251, "Indust.png 138,-60"},
+        {105001, "Pluie1.png 0,0 from 0,460"}, {140001, "Lave.png 0,0 from 0,470"},
+        {183751, "Pluie1.png 0,0 from 0,450"}, {227501, "Glace.png 0,0 from 0,470"},
+    };
+    lastFrame = 8;
+    onFrame = [&](const PlayView& view) {
+        if (view.frame < lastFrame) {
+            clock.Advance(frames[view.frame].elapsed - view.elapsed);
         }
     };
-    const SimResult result = Simulation(options).Run();
-
-    const PlayResult& play = result.plays.at(0);
-    EXPECT_EQ(play.ending, PlayEnding::GameOver);
-    EXPECT_EQ(play.lives, 0);
-    EXPECT_EQ(play.score, 0);
-    EXPECT_EQ(CountLines(result.trace, "life lost"), 6);
-    // Play ends in the frame in which the count reaches 0.
-    EXPECT_EQ(drawnAfterLastLife, 0);
-    EXPECT_EQ(play.screensShown, std::vector<EndScreen>{EndScreen::GameOver});
-    // Each life costs an explosion, a climb back in and a recovery.
-    const int firstLoss = FrameOf(result.trace, "life lost, 5");
-    const int backInFlight = FrameOf(result.trace, "ship back in flight");
-    EXPECT_EQ(backInFlight - firstLoss, 36 + 100);
+    CallLog log(CallLog::Blits | CallLog::Flips);
+    RunGame();
+    for (int frame = 1; frame <= lastFrame; ++frame) {
+        const std::vector<std::string> lines = FrameLines(log.lines, frame);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines[0], std::string("blit ./Images/Panorama/") + frames[frame - 1].drawn)
+            << frames[frame - 1].elapsed;
+    }
 }

@@ -1,46 +1,112 @@
 // SPDX-License-Identifier: MIT
 #include "app/Joystick.h"
 
-#include <gtest/gtest.h>
+#include <dlfcn.h>
+#include <linux/joystick.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 
-TEST(Joystick, TheDeadZoneIncludesItsEdges) {
-    JoystickState state = {1, 1, 1, 1, 1};
-    Joystick::Interpret(3200, -3200, false, &state);
-    EXPECT_EQ(state.left + state.right + state.up + state.down + state.fire, 0);
+#include <cstdarg>
+#include <cstdlib>
+#include <fstream>
 
-    Joystick::Interpret(3201, -3201, true, &state);
-    EXPECT_EQ(state.right, 1);
-    EXPECT_EQ(state.left, 0);
-    EXPECT_EQ(state.up, 1);
-    EXPECT_EQ(state.down, 0);
-    EXPECT_EQ(state.fire, 1);
+#include "tests/TestSupport.h"
 
-    Joystick::Interpret(-32768, 32767, false, &state);
-    EXPECT_EQ(state.left, 1);
-    EXPECT_EQ(state.right, 0);
-    EXPECT_EQ(state.down, 1);
-    EXPECT_EQ(state.up, 0);
-    EXPECT_EQ(state.fire, 0);
+namespace {
+
+ino_t pluggedStick = 0;  // the inode of the file that plays a stick
+int pluggedButtons = 0;
+
+}  // namespace
+
+// SDL takes any file named in SDL_JOYSTICK_DEVICE for a stick and reads its
+// moves as joystick events; it asks the device for its button count, which
+// a plain file cannot answer, so the answer comes from here.
+extern "C" int ioctl(int fd, unsigned long request, ...) noexcept {
+    static auto real =
+        reinterpret_cast<int (*)(int, unsigned long, void*)>(dlsym(RTLD_NEXT, "ioctl"));
+    va_list rest;
+    va_start(rest, request);
+    void* argument = va_arg(rest, void*);
+    va_end(rest);
+    struct stat file;
+    if (pluggedStick && request == JSIOCGBUTTONS && fstat(fd, &file) == 0 &&
+        file.st_ino == pluggedStick) {
+        *static_cast<unsigned char*>(argument) = static_cast<unsigned char>(pluggedButtons);
+        return 0;
+    }
+    return real(fd, request, argument);
 }
 
-// SDL 1.2 cannot make a joystick without a device node, so a stick with too
-// few buttons cannot be plugged in here: the rule that leaves one unread is
-// tested on its own.
-TEST(Joystick, AStickWithFewerThanFourButtonsIsNeverRead) {
-    EXPECT_FALSE(Joystick::HasEnoughButtons(3));
-    EXPECT_TRUE(Joystick::HasEnoughButtons(4));
+namespace {
+
+// A stick of some number of buttons, plugged in for as long as the test
+// lives; the test moves it by writing events to its file.
+class StickTest : public testing::Test {
+protected:
+    void Plug(int buttons) {
+        std::ofstream(file.path).flush();
+        struct stat made;
+        ASSERT_EQ(stat(file.path.c_str(), &made), 0);
+        pluggedStick = made.st_ino;
+        pluggedButtons = buttons;
+        setenv("SDL_JOYSTICK_DEVICE", file.path.c_str(), 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_JOYSTICK), 0);
+        ASSERT_EQ(SDL_NumJoysticks(), 1);
+    }
+    void TearDown() override {
+        SDL_Quit();
+        unsetenv("SDL_JOYSTICK_DEVICE");
+        pluggedStick = 0;
+    }
+    // Axis 0 and 1 and buttons 0 and 1 as they are now; SDL reads them on
+    // the frame's event poll.
+    void Hold(int horizontal, int vertical, bool button0, bool button1 = false) {
+        std::ofstream out(file.path, std::ios::binary | std::ios::app);
+        const js_event events[] = {
+            {0, static_cast<__s16>(horizontal), JS_EVENT_AXIS, 0},
+            {0, static_cast<__s16>(vertical), JS_EVENT_AXIS, 1},
+            {0, button0, JS_EVENT_BUTTON, 0},
+            {0, button1, JS_EVENT_BUTTON, 1},
+        };
+        out.write(reinterpret_cast<const char*>(events), sizeof events);
+        out.close();
+        SDL_JoystickUpdate();
+    }
+    // "1" for each flag set, in the order up, down, left, right, fire.
+    static std::string Flags(const JoystickState* s) {
+        return {char('0' + s->up), char('0' + s->down), char('0' + s->left), char('0' + s->right),
+                char('0' + s->fire)};
+    }
+
+    const TempFile file{"stick"};
+};
+
+}  // namespace
+
+TEST_F(StickTest, PastTheDeadZoneTheStickSteersAndButtonZeroFires) {
+    Plug(4);
+    Joystick joystick;
+    const struct {
+        int horizontal, vertical;
+        bool button0, button1;
+        const char* flags;
+    } moves[] = {
+        {3201, -3201, true, false, "10011"}, {3200, -3200, false, false, "00000"},
+        {-3201, 3201, false, true, "01100"}, {-32768, 32767, true, true, "01101"},
+        {0, 0, false, true, "00000"},
+    };
+    for (const auto& move : moves) {
+        Hold(move.horizontal, move.vertical, move.button0, move.button1);
+        EXPECT_EQ(Flags(joystick.Read()), move.flags) << move.horizontal << ", " << move.vertical;
+    }
 }
 
-TEST(Joystick, WithoutAStickTheRecordIsClearedAndNeverRead) {
-    SDL_Init(SDL_INIT_JOYSTICK);
-    Joystick first;
-    JoystickState* state = first.Read();
-    // A stick that was held when it went away must not fly the ship on.
-    state->left = 1;
-    state->fire = 1;
-    Joystick second;  // the dummy platform has no joystick
-    EXPECT_EQ(second.Read(), state);
-    EXPECT_EQ(state->left, 0);
-    EXPECT_EQ(state->fire, 0);
-    SDL_Quit();
+// A stick with fewer than 4 buttons is never read: the ship flies and fires
+// on the keyboard alone.
+TEST_F(StickTest, AStickWithThreeButtonsIsNeverRead) {
+    Plug(3);
+    Joystick joystick;
+    Hold(32767, 32767, true);
+    EXPECT_EQ(Flags(joystick.Read()), "00000");
 }

@@ -26,17 +26,3 @@ TEST(BackgroundTimetable, BoundariesBelongToTheEarlierRow) {
         EXPECT_EQ(choice.speed, c.speed) << c.elapsed;
     }
 }
-
-TEST(LevelTable, StripsSitOnTheBottomOfTheScreenAndPicturesFillIt) {
-    for (const LevelRow& row : LevelTable) {
-        if (row.scrollKind == 2) {
-            EXPECT_EQ(row.start.x, 138);
-            EXPECT_EQ(row.start.w, 364);
-            EXPECT_EQ(row.start.y + row.start.h, 480) << row.image;
-        } else {
-            EXPECT_EQ(row.scrollKind, 0);
-            EXPECT_EQ(row.start.w, 640);
-            EXPECT_EQ(row.start.h, 480);
-        }
-    }
-}

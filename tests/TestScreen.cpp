@@ -4,9 +4,15 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "gfx/Failure.h"
 
 TestScreen::TestScreen(bool withAudio) {
+    // A test before this one may have named another driver to see the game
+    // do without a device; each screen starts from the drivers of the main.
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         ADD_FAILURE() << "SDL_Init: " << SDL_GetError();
         return;

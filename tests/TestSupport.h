@@ -42,7 +42,6 @@ struct Colour {
     Uint8 r, g, b;
     bool operator==(const Colour& o) const { return r == o.r && g == o.g && b == o.b; }
     bool operator!=(const Colour& o) const { return !(*this == o); }
-    int Luma() const { return (r * 3 + g * 6 + b) / 10; }
 };
 std::ostream& operator<<(std::ostream& out, const Colour& c);
 

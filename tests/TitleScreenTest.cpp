@@ -1,90 +1,68 @@
 // SPDX-License-Identifier: MIT
 #include "app/TitleScreen.h"
 
+#include "tests/CallLog.h"
 #include "tests/TestSupport.h"
 
 namespace {
 
-SDL_Event JoyButton() {
+SDL_Event Event(Uint8 type, SDLKey key = SDLK_UNKNOWN) {
     SDL_Event event = {};
-    event.type = SDL_JOYBUTTONDOWN;
-    event.jbutton.type = SDL_JOYBUTTONDOWN;
-    event.jbutton.button = 3;
+    event.type = type;
+    event.key.keysym.sym = key;
     return event;
 }
 
-class TitleScreenTest : public testing::Test {
-protected:
-    TestScreen display{false};
-    VirtualPlatform clock{500};
-    void SetUp() override { clock.Install(); }
-
-    // Queues events for the poll of the given frame (1 is the first frame).
-    void AtFrame(int frame, std::function<void()> push) {
-        schedule.push_back({frame, std::move(push)});
-        clock.OnEmptyQueue([this] {
-            for (auto& entry : schedule) {
-                if (entry.first == FramesRun() && entry.second) {
-                    auto push = std::move(entry.second);
-                    entry.second = nullptr;
-                    push();
-                }
-            }
-        });
-    }
-    int FramesRun() const { return static_cast<int>((clock.Now() - 500) / 13) + 1; }
-
-    std::vector<std::pair<int, std::function<void()>>> schedule;
-};
-
 }  // namespace
 
-TEST_F(TitleScreenTest, ReturnAndJoystickButtonsAreIgnoredInTheFirstFrameOnly) {
-    TitleScreen title(display.screen, 13);
-    // Already waiting when the screen opens.
-    clock.PushKeyDown(SDLK_RETURN);
-    clock.PushEvent(JoyButton());
-    AtFrame(3, [this] { clock.PushEvent(JoyButton()); });
-    EXPECT_TRUE(title.Run());
-    EXPECT_EQ(FramesRun(), 3);
-}
-
-// ESC is looked at only at the top of a frame, so a RETURN after it in the
-// same batch still starts play; what follows RETURN stays queued for play.
-TEST_F(TitleScreenTest, ReturnInTheSecondFrameStartsPlayEvenAfterAnEscape) {
-    TitleScreen title(display.screen, 13);
-    AtFrame(2, [this] {
-        clock.PushKeyDown(SDLK_ESCAPE);
-        clock.PushKeyDown(SDLK_RETURN);
-        clock.PushKeyDown(SDLK_LEFT);
-        clock.PushKeyDown(SDLK_ESCAPE);
-    });
-    EXPECT_TRUE(title.Run());
-    EXPECT_EQ(FramesRun(), 2);
-    EXPECT_EQ(clock.PendingEvents(), 2u);
-}
-
-TEST_F(TitleScreenTest, EscapeAndTheWindowsQuitRequestCountFromTheFirstFrame) {
-    TitleScreen title(display.screen, 13);
-    clock.PushKeyDown(SDLK_ESCAPE);
-    EXPECT_FALSE(title.Run());
-    EXPECT_EQ(FramesRun(), 2);  // quit is seen at the top of the next frame
-
-    clock.PushQuit();
-    EXPECT_FALSE(title.Run());
-}
-
-TEST_F(TitleScreenTest, OtherKeysAreIgnoredAndEveryFrameShowsThePicture) {
-    TitleScreen title(display.screen, 13);
-    clock.PushKeyDown(SDLK_g);
-    AtFrame(2, [this] { clock.PushKeyDown(SDLK_SPACE); });
-    AtFrame(3, [this] { SDL_FillRect(display.screen, nullptr, 0); });
-    Colour redrawn = {0, 0, 0};
-    AtFrame(4, [this, &redrawn] {
-        redrawn = ColourAt(display.screen, 320, 240);
-        clock.PushKeyDown(SDLK_ESCAPE);
-    });
-    EXPECT_FALSE(title.Run());
-    EXPECT_EQ(FramesRun(), 5);
-    EXPECT_NE(redrawn, (Colour{0, 0, 0}));
+// RETURN and joystick buttons start play from the second frame on; ESC and
+// the window's quit request quit from the first, seen at the top of the next
+// frame, so a RETURN after an ESC in one batch still starts play; what
+// follows the RETURN stays queued for play. Every frame shows the picture.
+TEST(TitleScreen, KeysAndButtonsFollowTheirRules) {
+    const SDL_Event returnKey = Event(SDL_KEYDOWN, SDLK_RETURN);
+    const SDL_Event escape = Event(SDL_KEYDOWN, SDLK_ESCAPE);
+    SDL_Event button = Event(SDL_JOYBUTTONDOWN);
+    button.jbutton.button = 3;  // any button
+    const SDL_Event other = Event(SDL_KEYDOWN, SDLK_g);
+    const struct {
+        std::vector<std::vector<SDL_Event>> frames;  // queued for frames 1, 2, ...
+        bool starts;
+        int framesDrawn;
+        size_t leftQueued;
+    } cases[] = {
+        {{{returnKey, button}, {}, {button}}, true, 3, 0},
+        {{{}, {escape, returnKey, other, escape}}, true, 2, 2},
+        {{{escape}}, false, 1, 0},
+        {{{Event(SDL_QUIT)}}, false, 1, 0},
+        {{{other}, {other, Event(SDL_MOUSEBUTTONDOWN)}, {}, {escape}}, false, 4, 0},
+    };
+    for (const auto& c : cases) {
+        TestScreen display(false);
+        VirtualPlatform clock(500);
+        clock.Install();
+        TitleScreen title(display.screen, 13);
+        size_t frame = 0;
+        Uint32 lastPoll = 1;
+        clock.OnEmptyQueue([&] {
+            if (clock.Now() != lastPoll) {  // the first poll of a frame
+                lastPoll = clock.Now();
+                if (frame == 10) {
+                    clock.PushKeyDown(SDLK_ESCAPE);  // a screen that will not end fails
+                } else if (frame < c.frames.size()) {
+                    for (const SDL_Event& event : c.frames[frame]) {
+                        clock.PushEvent(event);
+                    }
+                }
+                ++frame;
+            }
+        });
+        CallLog log(CallLog::Blits | CallLog::Flips);
+        EXPECT_EQ(title.Run(), c.starts);
+        EXPECT_EQ(clock.PendingEvents(), c.leftQueued);
+        const std::vector<std::string> picture(c.framesDrawn,
+                                               "blit ./Images/Panorama/Titre.png 0,0");
+        EXPECT_EQ(log.Starting("blit"), picture);
+        EXPECT_EQ(log.Starting("flip").size(), picture.size());
+    }
 }
