@@ -35,29 +35,6 @@ void BadFilesTree::Write(const std::string& file, const std::string& bytes) {
     out << bytes;
 }
 
-void BadFilesTree::Truncate(const std::string& file) {
-    const std::string whole = ReadFileBytes(DataPath(file));
-    Write(file, whole.substr(0, whole.size() / 2));
-}
-
-const char* DamageName(Damage damage) {
-    switch (damage) {
-        case Damage::Missing:
-            return "missing";
-        case Damage::Empty:
-            return "empty";
-        case Damage::Truncated:
-            return "truncated";
-        case Damage::WrongFormat:
-            return "wrong format";
-        case Damage::Folder:
-            return "folder";
-        case Damage::Fifo:
-            return "fifo";
-    }
-    return "?";
-}
-
 void DamageFile(BadFilesTree& tree, const std::string& file, Damage damage) {
     const bool isPicture = file.rfind("Images/", 0) == 0;
     switch (damage) {
@@ -67,9 +44,11 @@ void DamageFile(BadFilesTree& tree, const std::string& file, Damage damage) {
         case Damage::Empty:
             tree.Write(file, "");
             break;
-        case Damage::Truncated:
-            tree.Truncate(file);
+        case Damage::Truncated: {  // the first half, as an interrupted copy leaves it
+            const std::string whole = ReadFileBytes(DataPath(file));
+            tree.Write(file, whole.substr(0, whole.size() / 2));
             break;
+        }
         case Damage::WrongFormat:
             tree.Write(file, ReadFileBytes(DataPath(isPicture ? "Sound/Shot1.wav"
                                                               : "Images/Heros/Corvanel.png")));
