@@ -36,31 +36,19 @@ void BadFilesTree::Write(const std::string& file, const std::string& bytes) {
 }
 
 void DamageFile(BadFilesTree& tree, const std::string& file, Damage damage) {
+    const std::string whole = ReadFileBytes(DataPath(file));
     const bool isPicture = file.rfind("Images/", 0) == 0;
-    switch (damage) {
-        case Damage::Missing:
-            tree.Remove(file);
-            break;
-        case Damage::Empty:
-            tree.Write(file, "");
-            break;
-        case Damage::Truncated: {  // the first half, as an interrupted copy leaves it
-            const std::string whole = ReadFileBytes(DataPath(file));
-            tree.Write(file, whole.substr(0, whole.size() / 2));
-            break;
-        }
-        case Damage::WrongFormat:
-            tree.Write(file, ReadFileBytes(DataPath(isPicture ? "Sound/Shot1.wav"
-                                                              : "Images/Heros/Corvanel.png")));
-            break;
-        case Damage::Folder:
-            tree.Remove(file);
-            fs::create_directory(tree.PathOf(file));
-            break;
-        case Damage::Fifo:
-            tree.Remove(file);
-            EXPECT_EQ(mkfifo(tree.PathOf(file).c_str(), 0600), 0);
-            break;
+    tree.Remove(file);
+    if (damage == Damage::Empty || damage == Damage::Truncated) {
+        // A truncated file holds the first half, as an interrupted copy leaves it.
+        tree.Write(file, whole.substr(0, damage == Damage::Empty ? 0 : whole.size() / 2));
+    } else if (damage == Damage::WrongFormat) {
+        tree.Write(file, ReadFileBytes(DataPath(isPicture ? "Sound/Shot1.wav"
+                                                          : "Images/Heros/Corvanel.png")));
+    } else if (damage == Damage::Folder) {
+        fs::create_directory(tree.PathOf(file));
+    } else if (damage == Damage::Fifo) {
+        EXPECT_EQ(mkfifo(tree.PathOf(file).c_str(), 0600), 0);
     }
 }
 

@@ -24,12 +24,6 @@ private:
     ScratchFolder folder;
 };
 
-// The bytes of an array, such as a fuzz finding kept in a test.
-template <size_t Size>
-std::string BytesOf(const unsigned char (&bytes)[Size]) {
-    return std::string(reinterpret_cast<const char*>(bytes), Size);
-}
-
 // The ways a file can be bad, for tests that try each of them on one file.
 enum class Damage { Missing, Empty, Truncated, WrongFormat, Folder, Fifo };
 inline constexpr Damage EveryDamage[] = {Damage::Missing,     Damage::Empty,  Damage::Truncated,
