@@ -16,24 +16,31 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 // A 68-byte WAV whose rate reads as 1,140,872,738 Hz: the mixer's converter
 // ran off the end of its table of steps and jumped into the weeds. Found by
 // the sound-file fuzz target.
-const unsigned char WavAtAGigahertz[] = {
-    0x52, 0x49, 0x46, 0x46, 0x3c, 0x00, 0x00, 0x00, 0x57, 0x41, 0x56, 0x45, 0x66, 0x6d,
-    0x74, 0x20, 0x10, 0x00, 0x00, 0x00, 0x01, 0x00, 0x02, 0x00, 0x22, 0x56, 0x00, 0x44,
-    0x88, 0x58, 0x01, 0x00, 0x04, 0x00, 0x10, 0x00, 0x64, 0x61, 0x74, 0x61, 0x18, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xe0, 0x2e, 0x20, 0xd1, 0xc0, 0x5d, 0x40, 0xa2,
-    0xe0, 0x2e, 0x20, 0xd1, 0x00, 0x00, 0x00, 0x00, 0x20, 0xd1, 0xe0, 0x2e};
+const std::string WavAtAGigahertz =
+    "RIFF<\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x22\x56\0\x44\x88\x58\x01\0\x04\0\x10\0"
+    "data\x18\0\0\0\0\0\0\0\xe0\x2e\x20\xd1\xc0\x5d\x40\xa2\xe0\x2e\x20\xd1\0\0\0\0\x20\xd1\xe0\x2e"s;
 
-// A 68-byte WAV whose chunk claims almost 4 GB: SDL asks for that much
-// memory before it finds the file short. Found by the same target.
-const unsigned char WavClaimingFourGigabytes[] = {
-    0x52, 0x49, 0x46, 0x46, 0x3c, 0x00, 0x00, 0x00, 0x57, 0x41, 0x56, 0x45, 0x66, 0x6d,
-    0x74, 0x20, 0x10, 0x00, 0x00, 0x00, 0x01, 0x00, 0x02, 0x00, 0x22, 0x56, 0x00, 0x00,
-    0x88, 0x58, 0x01, 0x00, 0x04, 0x00, 0x10, 0x00, 0x64, 0x9f, 0x8b, 0x9e, 0xe7, 0xff,
-    0xff, 0xff, 0xff, 0x00, 0x00, 0x00, 0xe0, 0x2e, 0x20, 0xd1, 0xc0, 0x5d, 0x40, 0xa2,
-    0xe0, 0x2e, 0x20, 0xd1, 0x00, 0x00, 0x00, 0x00, 0x20, 0xd1, 0xe0, 0x2e};
+void PutLittleEndian(std::string& bytes, size_t at, Uint32 value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes[at + i] = static_cast<char>(value >> (8 * i));
+    }
+}
+
+// The same at 22050 Hz, its data chunk claiming almost 4 GB: SDL asked for
+// that much memory before it found the file short. Found by the same target.
+std::string WavClaimingFourGigabytes() {
+    std::string wav = WavAtAGigahertz;
+    PutLittleEndian(wav, 24, 22050);
+    PutLittleEndian(wav, 36, 0x9e8b9f64);
+    PutLittleEndian(wav, 40, 0xffffffe7);
+    wav[44] = '\xff';
+    return wav;
+}
 
 // The CRC of an Ogg page: polynomial 0x04C11DB7, most significant bit
 // first, no reflection, computed with the CRC field itself zeroed.
@@ -46,12 +53,6 @@ Uint32 OggCrc(const std::string& page) {
         }
     }
     return crc;
-}
-
-void PutLittleEndian(std::string& bytes, size_t at, Uint32 value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[at + i] = static_cast<char>(value >> (8 * i));
-    }
 }
 
 // An Ogg Vorbis file with the rate of its identification header replaced,
@@ -68,58 +69,30 @@ std::string WithVorbisRate(std::string ogg, Uint32 rate) {
     return ogg;
 }
 
-// A seed of the sound fuzz target: ADPCM WAVs, a Microsoft mono one and an
-// IMA stereo one, of blocks of 64 bytes.
-std::string Seed(const std::string& name) {
-    const std::string here = __FILE__;
-    return ReadFileBytes(here.substr(0, here.rfind('/')) + "/../tools/fuzz/corpus/sound-file/" +
-                         name);
-}
-
-// Plays from the damaged tree with fire held, sweeping, for the given number
-// of frames; notes the most sounds alive and whether music played.
-struct SilentPlay {
-    PlayEnding ending = PlayEnding::GameOver;
-    int chunksAlive = 0;
-    bool musicPlayed = false;
-};
-SilentPlay PlayFrom(const BadFilesTree& tree, int frames) {
-    WorkingFolder in(tree.Path());
-    const int chunksBefore = LiveCount::Of(Held::Chunk);
-    SilentPlay play;
-    SimOptions options;
-    options.pilot = MakePilot("fire");
-    options.maxFrames = frames;
-    options.onFrame = [&](const PlayView&) {
-        play.chunksAlive = std::max(play.chunksAlive, LiveCount::Of(Held::Chunk) - chunksBefore);
-        play.musicPlayed = play.musicPlayed || Mix_PlayingMusic();
-    };
-    play.ending = Simulation(options).Run().plays.at(0).ending;
-    return play;
-}
+// The seeds of the sound fuzz target.
+const std::string Corpus = std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/')) +
+                           "/../tools/fuzz/corpus/sound-file/";
 
 }  // namespace
 
-TEST(BadFiles, AWavFarFromAnyPlayableRateStaysSilentInsteadOfCrashing) {
-    TestScreen display;
-    ASSERT_TRUE(display.audioOpen);
-    BadFilesTree tree;
-    tree.Write("Sound/Shot1.wav", BytesOf(WavAtAGigahertz));
-    tree.Write("Sound/Shot4.wav", BytesOf(WavClaimingFourGigabytes));
-    EXPECT_EQ(LoadSound(tree.PathOf("Sound/Shot1.wav").c_str()), nullptr);
-    EXPECT_EQ(LoadSound(tree.PathOf("Sound/Shot4.wav").c_str()), nullptr);
-}
-
 // SDL decoded ADPCM with whatever its header said: a block-align of 0
 // divided by zero, a block too short for its samples or more than two
-// channels ran past the decoder's buffers.
-TEST(BadFiles, AnAdpcmWavWithADamagedHeaderStaysSilentInsteadOfCrashing) {
+// channels ran past the decoder's buffers. Music at a rate far from any
+// playable one crashed the mixer as it played, even as a later part of a
+// chained file (as `cat a.ogg b.ogg` makes).
+TEST(BadFiles, ASoundWithADamagedHeaderStaysSilentInsteadOfCrashing) {
     TestScreen display;
     ASSERT_TRUE(display.audioOpen);
     BadFilesTree tree;
-    const std::string path = tree.PathOf("Sound/Shot1.wav");
-    // One 16-bit field of the "fmt " chunk changed: the channels at byte 22,
-    // the block size at 32, the bits a sample at 34, the samples a block at 38.
+    const std::string wav = tree.PathOf("Sound/Shot1.wav"), ogg = tree.PathOf("Sound/Boss.ogg");
+    for (const std::string& bytes : {WavAtAGigahertz, WavClaimingFourGigabytes()}) {
+        tree.Write("Sound/Shot1.wav", bytes);
+        EXPECT_EQ(LoadSound(wav.c_str()), nullptr);
+    }
+    // Seeds of ADPCM WAVs, a Microsoft mono one and an IMA stereo one, of
+    // blocks of 64 bytes, with one 16-bit field of the "fmt " chunk changed: the channels at byte
+    // 22, the block size at 32, the bits a sample at 34, the samples a block at 38; "RI" for "RI"
+    // at 0 changes nothing.
     const struct {
         const char* seed;
         int at;
@@ -131,58 +104,54 @@ TEST(BadFiles, AnAdpcmWavWithADamagedHeaderStaysSilentInsteadOfCrashing) {
                    {"ms-adpcm.wav", 22, 3},   {"ima-adpcm-stereo.wav", 22, 4},
                    {"ms-adpcm.wav", 34, 8},   {"ms-adpcm.wav", 22, 2}};
     for (const auto& damage : damages) {
-        std::string bytes = Seed(damage.seed);
+        std::string bytes = ReadFileBytes(Corpus + damage.seed);
         ASSERT_GT(bytes.size(), 40u);
         bytes[damage.at] = static_cast<char>(damage.value);
         bytes[damage.at + 1] = damage.at == 0 ? 'I' : static_cast<char>(damage.value >> 8);
         tree.Write("Sound/Shot1.wav", bytes);
-        const bool intact = damage.at == 0;  // the first two change nothing
-        EXPECT_EQ(LoadSound(path.c_str()) != nullptr, intact) << damage.seed << " " << damage.at;
+        EXPECT_EQ(LoadSound(wav.c_str()) != nullptr, damage.at == 0)
+            << damage.seed << " " << damage.at;
     }
-}
-
-TEST(BadFiles, MusicFarFromAnyPlayableRateStaysSilentInsteadOfCrashingAsItPlays) {
-    TestScreen display;
-    ASSERT_TRUE(display.audioOpen);
-    BadFilesTree tree;
     const std::string track = ReadFileBytes(DataPath("Sound/Boss.ogg"));
-    for (Uint32 rate : {0u, 50u, 1000000000u}) {
-        tree.Write("Sound/Boss.ogg", WithVorbisRate(track, rate));
-        EXPECT_EQ(LoadMusic(tree.PathOf("Sound/Boss.ogg").c_str()), nullptr) << rate;
-        // Nor as a later part of a chained file, as `cat a.ogg b.ogg` makes.
-        tree.Write("Sound/Boss.ogg", track + WithVorbisRate(track, rate));
-        EXPECT_EQ(LoadMusic(tree.PathOf("Sound/Boss.ogg").c_str()), nullptr) << "chained " << rate;
-    }
-    // The same file at a rate the mixer converts plays as before.
-    tree.Write("Sound/Boss.ogg", WithVorbisRate(track, 22050));
-    EXPECT_NE(LoadMusic(tree.PathOf("Sound/Boss.ogg").c_str()), nullptr);
-}
-
-TEST(BadFiles, PlayGoesOnInSilenceWhenEverySoundIsDamaged) {
-    BadFilesTree tree;
-    // Every damage on an effect; a folder and a FIFO in place of the tracks
-    // (a track cut short still plays its first half).
-    size_t next = 2;
-    for (const assetcontract::SoundAsset& sound : assetcontract::Sounds) {
-        DamageFile(tree, sound.path, EveryDamage[next++ % std::size(EveryDamage)]);
-    }
-    const SilentPlay play = PlayFrom(tree, 400);
-    EXPECT_EQ(play.ending, PlayEnding::Quit);
-    EXPECT_EQ(play.chunksAlive, 0);
-    EXPECT_FALSE(play.musicPlayed);
-}
-
-TEST(BadFiles, AMissingOrUnplayableOpeningTrackHandsOverToTheFollowingOne) {
-    const std::string opening = "Sound/Good_Bye.ogg";
-    for (bool missing : {true, false}) {
-        BadFilesTree tree;
-        if (missing) {
-            tree.Remove(opening);
-        } else {
-            tree.Write(opening, WithVorbisRate(ReadFileBytes(DataPath(opening)), 1000000000u));
+    for (Uint32 rate : {0u, 50u, 1000000000u, 22050u}) {
+        for (const std::string& before : {""s, track}) {
+            tree.Write("Sound/Boss.ogg", before + WithVorbisRate(track, rate));
+            EXPECT_EQ(LoadMusic(ogg.c_str()) != nullptr, rate == 22050u) << rate << before.size();
         }
-        const SilentPlay play = PlayFrom(tree, 100);
-        EXPECT_EQ(play.ending, PlayEnding::Quit) << missing;
-        EXPECT_TRUE(play.musicPlayed) << missing;
+    }
+}
+
+// With every damage on an effect, and a folder and a FIFO in place of the
+// tracks (a track cut short still plays its first half), play goes on in
+// silence; with only the opening track unplayable, the music hands over to
+// the following one and the effects sound.
+TEST(BadFiles, PlayGoesOnWithWhicheverSoundsCanPlay) {
+    for (bool everySound : {true, false}) {
+        SCOPED_TRACE(everySound ? "every sound damaged" : "opening track unplayable");
+        BadFilesTree tree;
+        size_t next = 2;
+        for (const assetcontract::SoundAsset& sound : assetcontract::Sounds) {
+            if (everySound) {
+                DamageFile(tree, sound.path, EveryDamage[next++ % std::size(EveryDamage)]);
+            }
+        }
+        if (!everySound) {
+            tree.Write("Sound/Good_Bye.ogg",
+                       WithVorbisRate(ReadFileBytes(DataPath("Sound/Good_Bye.ogg")), 1000000000u));
+        }
+        WorkingFolder in(tree.Path());
+        const int chunksBefore = LiveCount::Of(Held::Chunk);
+        int chunksAlive = 0;
+        bool musicPlayed = false;
+        SimOptions options;
+        options.pilot = MakePilot("fire");  // sweeping with fire held
+        options.maxFrames = 400;
+        options.onFrame = [&](const PlayView&) {
+            chunksAlive = std::max(chunksAlive, LiveCount::Of(Held::Chunk) - chunksBefore);
+            musicPlayed = musicPlayed || Mix_PlayingMusic();
+        };
+        EXPECT_EQ(Simulation(options).Run().plays.at(0).ending, PlayEnding::Quit);
+        EXPECT_EQ(chunksAlive > 0, !everySound);
+        EXPECT_EQ(musicPlayed, !everySound);
     }
 }

@@ -35,53 +35,20 @@ void BadFilesTree::Write(const std::string& file, const std::string& bytes) {
     out << bytes;
 }
 
-void BadFilesTree::Truncate(const std::string& file) {
-    const std::string whole = ReadFileBytes(DataPath(file));
-    Write(file, whole.substr(0, whole.size() / 2));
-}
-
-const char* DamageName(Damage damage) {
-    switch (damage) {
-        case Damage::Missing:
-            return "missing";
-        case Damage::Empty:
-            return "empty";
-        case Damage::Truncated:
-            return "truncated";
-        case Damage::WrongFormat:
-            return "wrong format";
-        case Damage::Folder:
-            return "folder";
-        case Damage::Fifo:
-            return "fifo";
-    }
-    return "?";
-}
-
 void DamageFile(BadFilesTree& tree, const std::string& file, Damage damage) {
+    const std::string whole = ReadFileBytes(DataPath(file));
     const bool isPicture = file.rfind("Images/", 0) == 0;
-    switch (damage) {
-        case Damage::Missing:
-            tree.Remove(file);
-            break;
-        case Damage::Empty:
-            tree.Write(file, "");
-            break;
-        case Damage::Truncated:
-            tree.Truncate(file);
-            break;
-        case Damage::WrongFormat:
-            tree.Write(file, ReadFileBytes(DataPath(isPicture ? "Sound/Shot1.wav"
-                                                              : "Images/Heros/Corvanel.png")));
-            break;
-        case Damage::Folder:
-            tree.Remove(file);
-            fs::create_directory(tree.PathOf(file));
-            break;
-        case Damage::Fifo:
-            tree.Remove(file);
-            EXPECT_EQ(mkfifo(tree.PathOf(file).c_str(), 0600), 0);
-            break;
+    tree.Remove(file);
+    if (damage == Damage::Empty || damage == Damage::Truncated) {
+        // A truncated file holds the first half, as an interrupted copy leaves it.
+        tree.Write(file, whole.substr(0, damage == Damage::Empty ? 0 : whole.size() / 2));
+    } else if (damage == Damage::WrongFormat) {
+        tree.Write(file, ReadFileBytes(DataPath(isPicture ? "Sound/Shot1.wav"
+                                                          : "Images/Heros/Corvanel.png")));
+    } else if (damage == Damage::Folder) {
+        fs::create_directory(tree.PathOf(file));
+    } else if (damage == Damage::Fifo) {
+        EXPECT_EQ(mkfifo(tree.PathOf(file).c_str(), 0600), 0);
     }
 }
 

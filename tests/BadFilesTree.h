@@ -19,24 +19,20 @@ public:
 
     void Remove(const std::string& file);
     void Write(const std::string& file, const std::string& bytes);
-    // The first half of the original file, as an interrupted copy leaves it.
-    void Truncate(const std::string& file);
 
 private:
     ScratchFolder folder;
 };
 
-// The bytes of an array, such as a fuzz finding kept in a test.
-template <size_t Size>
-std::string BytesOf(const unsigned char (&bytes)[Size]) {
-    return std::string(reinterpret_cast<const char*>(bytes), Size);
-}
-
 // The ways a file can be bad, for tests that try each of them on one file.
 enum class Damage { Missing, Empty, Truncated, WrongFormat, Folder, Fifo };
 inline constexpr Damage EveryDamage[] = {Damage::Missing,     Damage::Empty,  Damage::Truncated,
                                          Damage::WrongFormat, Damage::Folder, Damage::Fifo};
-const char* DamageName(Damage damage);
+inline const char* DamageName(Damage damage) {
+    static const char* const names[] = {"missing",      "empty",  "truncated",
+                                        "wrong format", "folder", "fifo"};
+    return names[static_cast<int>(damage)];
+}
 // Applies the damage; a file in the wrong format holds the bytes of a sound
 // where a picture belongs and those of a picture where a sound belongs. A
 // FIFO with no writer blocks whoever opens it to read.
