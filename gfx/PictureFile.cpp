@@ -120,11 +120,19 @@ bool CheckBmp(SDL_RWops* stream, long fileSize) {
     if (!HasPictureSize(width, height < 0 ? -height : height)) {
         return RefuseSize(width, height);  // as the file says it
     }
+    // SDL makes a surface of whatever depth the header claims, and reads far
+    // outside one of an impossible depth when converting it.
     const int bits = LittleEndian16(header + (core ? 24 : 28));
-    const Uint32 compression = core ? BmpPlainPixels : LittleEndian32(header + 30);
-    const long pixelsAt = LittleEndian32(header + 10);
     const bool knownRows =
         bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    if (!knownRows && bits != 15) {
+        char reason[80];
+        std::snprintf(reason, sizeof reason,
+                      "a BMP picture of %d bits per pixel is none the game could read", bits);
+        return Refuse(reason);
+    }
+    const Uint32 compression = core ? BmpPlainPixels : LittleEndian32(header + 30);
+    const long pixelsAt = LittleEndian32(header + 10);
     if (pixelsAt != 0 && knownRows &&
         (compression == BmpPlainPixels || compression == BmpMaskedPixels)) {
         const long rowSize = (width * bits + 31) / 32 * 4;

@@ -24,9 +24,10 @@ using namespace std::string_literals;
 const std::string TinyBmpOfAHugePicture =
     "BMFU\0\0BMF\0\0\0\0\0\0\0\0\0\xf2\x35\0\0\x36\x61\0\0\0\x2e\x02"s;
 
-// 76 bytes that SDL_image takes for a BMP of one bit per pixel and returns
-// without a palette; converting it to the display format followed the
-// missing palette and crashed.
+// 76 bytes of a BMP that claims 2049 bits per pixel, which SDL's one-byte
+// depth makes one bit: a picture without the palette it then needs;
+// converting it to the display format followed the missing palette and
+// crashed.
 const std::string PaletteIndicesWithoutPalette =
     "BMF\0\0\0\x20\0\0\0\x0d\0\0\0\0\0HDR\0\0\0\x01\0\0\0\0\0\x01\x08\x8e\x04\0\0\0\xb5\x1c\x0c"
     "\x02\0\0\0\x0bIDND\xae\x42\x01\x08\x8e\x04\0\0\0\xb5\x1c\x0c\x02\0\0\0\x0bIDND\xae\x42\0\0\0"
@@ -38,6 +39,12 @@ const std::string PaletteIndicesWithoutPalette =
 const std::string BmpOfNegativeHeight =
     "BMF\0\0\0\x20\0\0\x26\x0d\0\0\0\0\0HDR\0\0\0\0\0\0\x80\xff\x08\x04\0\0\0\xb5\x1c\x0c\x02\0\0"
     "\0\x20\x20\x20\x20\x20\x20\x20\x20\x20\0\0\0\x02\0\0"s;
+
+// 54 bytes of a BMP that claims 2848 bits per pixel; SDL made a surface of
+// that depth and read far outside it converting it for the display.
+const std::string BmpOfAnImpossibleDepth =
+    "BM\xa6\0\xff\xff\x43\xff\xff\xff\xff\x45\x58\0\x28\0\0\0\0\x0e\0\0\0\x06\0\0\0\0\x20\x0b\0"
+    "\x80\x60\0\0\x47\x0d\0\0\0\0\0IEND\x02\x02\xae\x42\x60\0\x2f\x02"s;
 
 const std::string Sprite = "Images/Heros/Corvanel_Gauche.png";
 const std::string Font = "Images/Font/font03.png";
@@ -99,7 +106,8 @@ TEST(BadFiles, ADamagedPictureStopsThePlayThroughNamingItsPathAndWhy) {
     } contents[] = {{TinyBmpOfAHugePicture, "the file is cut short"},
                     {PngClaiming(20000, 20000), "a picture of 20000 x 20000 pixels is none"},
                     {BmpOfNegativeHeight, "a picture of 82 x -2147483648"},
-                    {PaletteIndicesWithoutPalette, "a picture of palette indices"},
+                    {BmpOfAnImpossibleDepth, "a BMP picture of 2848 bits per pixel"},
+                    {PaletteIndicesWithoutPalette, "a BMP picture of 2049 bits per pixel"},
                     {"", geteuid() == 0 ? "the file is empty" : "Permission denied", 0}};
     for (const auto& content : contents) {
         BadFilesTree tree;
