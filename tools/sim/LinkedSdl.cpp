@@ -25,9 +25,12 @@ LinkedSdl FindLinkedSdl() {
 
 std::string DescribeLinkedSdl() {
     const LinkedSdl linked = FindLinkedSdl();
+    // Anything else, such as the browser's stand-in (it says 1.3.0), goes by
+    // its number alone.
+    const bool classic = linked.major == 1 && linked.minor == 2 && !linked.compatibility;
+    const char* kind = linked.compatibility ? "compatibility " : classic ? "classic " : "";
     char text[96];
-    std::snprintf(text, sizeof text, "%s SDL %d.%d.%d%s",
-                  linked.compatibility ? "compatibility" : "classic", linked.major, linked.minor,
+    std::snprintf(text, sizeof text, "%sSDL %d.%d.%d%s", kind, linked.major, linked.minor,
                   linked.patch, linked.compatibility ? " (SDL2-based)" : "");
     return text;
 }

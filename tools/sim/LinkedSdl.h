@@ -16,5 +16,6 @@ struct LinkedSdl {
 
 LinkedSdl FindLinkedSdl();
 
-// "classic SDL 1.2.15" or "compatibility SDL 1.2.60 (SDL2-based)".
+// "classic SDL 1.2.15", "compatibility SDL 1.2.60 (SDL2-based)", or the
+// number alone for any other library ("SDL 1.3.0" in the browser).
 std::string DescribeLinkedSdl();
