@@ -1,32 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "gfx/Platform.h"
 
-#include <algorithm>
-
 #include "gfx/ProcessGuard.h"
 
 namespace {
 
-// The longest nap of a pause: a termination signal does not wait behind
-// the newspaper's three seconds.
-constexpr Uint32 NapMs = 50;
-
-class SdlBackend : public PlatformBackend {
-public:
-    Uint32 GetTicks() override { return SDL_GetTicks(); }
-    void Delay(Uint32 ms) override {
-        const Uint32 start = SDL_GetTicks();
-        for (Uint32 passed = 0; passed < ms && !ProcessGuard::StopPending();
-             passed = SDL_GetTicks() - start) {
-            SDL_Delay(std::min(ms - passed, NapMs));
-        }
-    }
-    int PollEvent(SDL_Event* event) override { return SDL_PollEvent(event); }
-    Uint8* GetKeyState() override { return SDL_GetKeyState(nullptr); }
-};
-
-SdlBackend sdlBackend;
-PlatformBackend* current = &sdlBackend;
+PlatformBackend* current = &Platform::OwnBackend();
 
 }  // namespace
 
@@ -54,7 +33,7 @@ void PassJoystick(JoystickState* state) {
 }
 
 void SetBackend(PlatformBackend* backend) {
-    current = backend ? backend : &sdlBackend;
+    current = backend ? backend : &OwnBackend();
 }
 PlatformBackend* Backend() {
     return current;

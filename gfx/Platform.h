@@ -29,8 +29,13 @@ int PollEvent(SDL_Event* event);
 Uint8* GetKeyState();
 void PassJoystick(JoystickState* state);
 
-// Installs a backend, which stays owned by the caller; null restores SDL.
+// Installs a backend, which stays owned by the caller; null restores the
+// platform's own.
 void SetBackend(PlatformBackend* backend);
 PlatformBackend* Backend();
+
+// The platform's own backend: SDL's on the desktop (gfx/SdlBackend.cpp),
+// the browser's in the web build; each build links exactly one.
+PlatformBackend& OwnBackend();
 
 }  // namespace Platform

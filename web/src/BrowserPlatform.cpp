@@ -30,34 +30,9 @@ private:
     Uint8 keys[SDLK_LAST] = {};
 };
 
-BrowserBackend browserBackend;
-PlatformBackend* current = &browserBackend;
-
 }  // namespace
 
-namespace Platform {
-
-Uint32 GetTicks() {
-    return current->GetTicks();
+PlatformBackend& Platform::OwnBackend() {
+    static BrowserBackend backend;
+    return backend;
 }
-void Delay(Uint32 ms) {
-    current->Delay(ms);
-}
-int PollEvent(SDL_Event* event) {
-    return current->PollEvent(event);
-}
-Uint8* GetKeyState() {
-    return current->GetKeyState();
-}
-void PassJoystick(JoystickState* state) {
-    current->PassJoystick(state);
-}
-
-void SetBackend(PlatformBackend* backend) {
-    current = backend ? backend : &browserBackend;
-}
-PlatformBackend* Backend() {
-    return current;
-}
-
-}  // namespace Platform
