@@ -132,7 +132,7 @@ extern "C" {
 // SDL's WAV reader for the plain PCM files the game plays: the format from
 // the "fmt " chunk and the samples of the "data" chunk. Null, with SDL's
 // error set, for anything else.
-SDL_AudioSpec* SDL_LoadWAV_RW(SDL_RWops* stream, int freeStream, SDL_AudioSpec* spec,
+SDL_AudioSpec* SDL_LoadWAV_RW(SDL_RWops* stream, int freeStream, SDL_AudioSpec* audio,
                               Uint8** samples, Uint32* length) {
     SDL_AudioSpec* result = nullptr;
     Uint8 header[12];
@@ -148,10 +148,10 @@ SDL_AudioSpec* SDL_LoadWAV_RW(SDL_RWops* stream, int freeStream, SDL_AudioSpec* 
                     Read16(fmt) != 1) {
                     break;  // unreadable, or compressed
                 }
-                *spec = SDL_AudioSpec{};
-                spec->channels = static_cast<Uint8>(Read16(fmt + 2));
-                spec->freq = static_cast<int>(Read32(fmt + 4));
-                spec->format = Read16(fmt + 14) == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+                *audio = SDL_AudioSpec{};
+                audio->channels = static_cast<Uint8>(Read16(fmt + 2));
+                audio->freq = static_cast<int>(Read32(fmt + 4));
+                audio->format = Read16(fmt + 14) == 8 ? AUDIO_U8 : AUDIO_S16LSB;
                 haveFormat = true;
             } else if (std::memcmp(chunk, "data", 4) == 0 && haveFormat && size < (1u << 30)) {
                 auto* data = static_cast<Uint8*>(std::malloc(size ? size : 1));
@@ -159,7 +159,7 @@ SDL_AudioSpec* SDL_LoadWAV_RW(SDL_RWops* stream, int freeStream, SDL_AudioSpec* 
                                 static_cast<int>(size)) {
                     *samples = data;
                     *length = size;
-                    result = spec;
+                    result = audio;
                 } else {
                     std::free(data);
                     break;
