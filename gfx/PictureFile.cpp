@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "gfx/ByteOrder.h"
 #include "gfx/Image.h"
 #include "gfx/RegularFile.h"
 
@@ -26,20 +27,6 @@ constexpr int BmpInfoHeaderSize = 40;
 // Uncompressed pixels, plain or with colour masks: rows of known size.
 constexpr Uint32 BmpPlainPixels = 0;
 constexpr Uint32 BmpMaskedPixels = 3;
-
-Uint32 BigEndian32(const Uint8* bytes) {
-    return static_cast<Uint32>(bytes[0]) << 24 | static_cast<Uint32>(bytes[1]) << 16 |
-           static_cast<Uint32>(bytes[2]) << 8 | bytes[3];
-}
-
-Uint32 LittleEndian32(const Uint8* bytes) {
-    return static_cast<Uint32>(bytes[0]) | static_cast<Uint32>(bytes[1]) << 8 |
-           static_cast<Uint32>(bytes[2]) << 16 | static_cast<Uint32>(bytes[3]) << 24;
-}
-
-int LittleEndian16(const Uint8* bytes) {
-    return bytes[0] | bytes[1] << 8;
-}
 
 bool Refuse(const char* reason) {
     SDL_SetError("%s", reason);

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "gfx/ByteOrder.h"
+
 namespace {
 
 // An Ogg page begins with 27 bytes: the capture pattern "OggS", a version,
@@ -28,15 +30,6 @@ constexpr int PcmFormatSize = 16;
 constexpr int ImaFormatSize = 20;
 constexpr int MsFormatSize = 50;
 constexpr int MsCoefficientCount = 7;
-
-Uint32 LittleEndian32(const Uint8* bytes) {
-    return static_cast<Uint32>(bytes[0]) | static_cast<Uint32>(bytes[1]) << 8 |
-           static_cast<Uint32>(bytes[2]) << 16 | static_cast<Uint32>(bytes[3]) << 24;
-}
-
-int LittleEndian16(const Uint8* bytes) {
-    return bytes[0] | bytes[1] << 8;
-}
 
 bool ReadExactly(SDL_RWops* stream, Uint8* into, int size) {
     return SDL_RWread(stream, into, 1, size) == size;
