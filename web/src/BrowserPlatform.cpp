@@ -5,7 +5,7 @@
 // input until the delay is over.
 #include <SDL.h>
 
-#include "gfx/Platform.h"
+#include "platform/Platform.h"
 #include "web/src/BrowserKeys.h"
 
 namespace {

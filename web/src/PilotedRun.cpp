@@ -11,9 +11,9 @@
 #include "app/Game.h"
 #include "gfx/Playfield.h"
 #include "hero/Hero.h"
-#include "tools/sim/Pilots.h"
-#include "tools/sim/Report.h"
-#include "tools/sim/VirtualPlatform.h"
+#include "simulation/Pilots.h"
+#include "simulation/Report.h"
+#include "simulation/VirtualPlatform.h"
 #include "web/src/WatchedPlatform.h"
 
 namespace {
