@@ -45,7 +45,7 @@ public:
     static void (*handingOver)(const char* path);
 
 private:
-    GameFile(const char* path) : path(path) {}
+    explicit GameFile(const char* path) : path(path) {}
 
     std::string path;
     std::vector<Uint8> bytes;
