@@ -7,6 +7,7 @@
 
 #include "gfx/PixelAccess.h"
 #include "platform/Failure.h"
+#include "platform/GameFile.h"
 #include "platform/PictureFile.h"
 
 namespace {
@@ -36,31 +37,28 @@ SurfacePtr ConvertToDisplay(SDL_Surface* loaded, const char* path) {
     return SurfacePtr(converted, SurfaceDeleter{true});
 }
 
-// Between one pixel and the largest picture on each side: a damaged header
-// also reads as sizes of 0 or below (a BMP of -2147483648 rows came back).
-bool HasPictureSize(const SDL_Surface* read) {
-    return read->w >= 1 && read->w <= LargestPictureSide && read->h >= 1 &&
-           read->h <= LargestPictureSide;
-}
-
 }  // namespace
 
 SDL_Surface* ReadImage(const char* path) {
+    std::unique_ptr<GameFile> file = GameFile::Open(path);
     // The header first: the decoders would allocate whatever it claims.
-    if (!CheckPictureFile(path, HasBmpExtension(path))) {
+    bool endsEarly = false;
+    if (!file || !CheckPicture(file->Bytes(), file->Size(), HasBmpExtension(path), &endsEarly)) {
         return nullptr;
     }
+    SDL_RWops* stream = GameFile::HandOver(std::move(file));
     SDL_Surface* read = nullptr;
-    if (!HasBmpExtension(path)) {
-        read = IMG_Load(path);
-    } else if (SDL_RWops* stream = SDL_RWFromFile(path, "rb")) {
-        read = SDL_LoadBMP_RW(stream, 1);
+    if (stream) {
+        read = HasBmpExtension(path) ? SDL_LoadBMP_RW(stream, 1) : IMG_Load_RW(stream, 1);
     }
     if (!read) {
+        if (endsEarly) {
+            SDL_SetError("the file is cut short");
+        }
         return nullptr;
     }
-    if (!HasPictureSize(read)) {
-        SDL_SetError("a picture of %d x %d pixels is none the game could have", read->w, read->h);
+    if (!HasPictureSize(read->w, read->h)) {
+        // SDL's error says so
     } else if (!HasColours(read)) {
         SDL_SetError("a picture of palette indices without a palette");
     } else {

@@ -23,11 +23,12 @@ struct SurfaceDeleter {
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
 // Reads a picture file as the loaders do, PNG through SDL_image and BMP
-// through SDL's own reader: the surface as read, owned by the caller, or
-// null (with SDL's error set to the reason) when the file fails the checks
-// of its header (PictureFile.h), cannot be decoded, has a side shorter than
-// one pixel or longer than LargestPictureSide, or has no colours (see
-// HasColours).
+// through SDL's own reader, from the bytes that passed the checks of its
+// header (GameFile.h, PictureFile.h): the surface as read, owned by the
+// caller, or null (with SDL's error set to the reason) when the file cannot
+// be read, fails those checks, cannot be decoded ("the file is cut short"
+// when it also ends early), is of a size no picture of the game has
+// (HasPictureSize) or has no colours (see HasColours).
 SDL_Surface* ReadImage(const char* path);
 
 // Loads a sprite (PNG through SDL_image, BMP through SDL's loader), makes the

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gfx/Sound.h"
 
-#include "platform/RegularFile.h"
+#include "platform/GameFile.h"
 #include "platform/SoundFormat.h"
 
 namespace {
@@ -9,27 +9,23 @@ namespace {
 constexpr int CountedChannels = 8;
 int playCounts[CountedChannels] = {};
 
-// Whether the file's format, as the reader finds it, is one the mixer can
-// bring to the device's rate (see SoundFormat.h).
-// A folder or a FIFO in a sound's place is refused before it is opened.
-bool HasPlayableFormat(const char* path, bool (*readFormat)(SDL_RWops*, SoundFormat*)) {
-    SDL_RWops* stream = OpenRegularFile(path);
-    if (!stream) {
-        return false;
-    }
+// The file through the door, handed over as a stream for the mixer when the
+// reader finds it in a format the mixer can play (see SoundFormat.h);
+// otherwise null, and the sound stays silent.
+SDL_RWops* OpenPlayable(const char* path, bool (*readFormat)(const Uint8*, size_t, SoundFormat*)) {
+    std::unique_ptr<GameFile> file = GameFile::Open(path);
     SoundFormat format;
-    const bool playable = readFormat(stream, &format) && IsPlayable(format);
-    SDL_RWclose(stream);
-    return playable;
+    if (!file || !readFormat(file->Bytes(), file->Size(), &format) || !IsPlayable(format) ||
+        ConvertedSize(format) > LargestConvertedSound) {
+        return nullptr;
+    }
+    return GameFile::HandOver(std::move(file));
 }
 
 }  // namespace
 
 ChunkPtr LoadSound(const char* path) {
-    if (!HasPlayableFormat(path, ReadWavFormat)) {
-        return ChunkPtr();
-    }
-    SDL_RWops* stream = SDL_RWFromFile(path, "rb");
+    SDL_RWops* stream = OpenPlayable(path, ReadWavFormat);
     if (!stream) {
         return ChunkPtr();
     }
@@ -41,14 +37,18 @@ ChunkPtr LoadSound(const char* path) {
 }
 
 MusicPtr LoadMusic(const char* path) {
-    if (!HasPlayableFormat(path, ReadVorbisFormat)) {
+    SDL_RWops* stream = OpenPlayable(path, ReadVorbisFormat);
+    if (!stream) {
         return MusicPtr();
     }
-    Mix_Music* music = Mix_LoadMUS(path);
-    if (music) {
-        LiveCount::Made(Held::Music);
+    // The player reads the track as it plays: the stream lives as long.
+    Mix_Music* music = Mix_LoadMUS_RW(stream);
+    if (!music) {
+        SDL_RWclose(stream);
+        return MusicPtr();
     }
-    return MusicPtr(music);
+    LiveCount::Made(Held::Music);
+    return MusicPtr(music, MusicDeleter{stream});
 }
 
 void PlaySound(int channel, Mix_Chunk* chunk) {

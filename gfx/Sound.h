@@ -24,20 +24,27 @@ struct ChunkDeleter {
     }
 };
 // A sound effect owned by the object that loaded it; null when the file is
-// missing, is no WAV file in a format the mixer can play (SoundFormat.h) or
-// there is no audio device, which leaves that sound silent.
+// missing, is no WAV file in a format the mixer can play (SoundFormat.h),
+// would convert to more than LargestConvertedSound, or there is no audio
+// device, which leaves that sound silent.
 using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
 
 ChunkPtr LoadSound(const char* path);
 
+// Frees the track, then the stream it was read from.
 struct MusicDeleter {
+    SDL_RWops* stream = nullptr;
     void operator()(Mix_Music* music) const {
         LiveCount::Released(Held::Music);
         Mix_FreeMusic(music);
+        if (stream) {
+            SDL_RWclose(stream);
+        }
     }
 };
 // An Ogg Vorbis music track; null, and then silent, when missing, in a
-// format the mixer cannot play (SoundFormat.h), or without audio.
+// format the mixer cannot play (SoundFormat.h), holding anything that is no
+// Ogg page, or without audio.
 using MusicPtr = std::unique_ptr<Mix_Music, MusicDeleter>;
 
 MusicPtr LoadMusic(const char* path);

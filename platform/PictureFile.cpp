@@ -7,22 +7,21 @@
 #include <cstring>
 
 #include "platform/ByteOrder.h"
-#include "platform/RegularFile.h"
 
 namespace {
 
 const Uint8 PngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
 // The signature, then the first chunk's length and type, then IHDR's width
 // and height, big-endian.
-constexpr int PngHeaderSize = 24;
+constexpr size_t PngHeaderSize = 24;
 // A chunk is its length, its type, its data and a 4-byte checksum.
-constexpr long PngChunkOverhead = 12;
+constexpr size_t PngChunkOverhead = 12;
 // A BMP's file header is 14 bytes, its size field in the info header that
 // follows says which layout the rest has: 12 bytes of 16-bit fields, or 40
 // and more of 32-bit ones.
-constexpr int BmpFileHeaderSize = 14;
-constexpr Uint32 BmpCoreHeaderSize = 12;
-constexpr int BmpInfoHeaderSize = 40;
+constexpr size_t BmpFileHeaderSize = 14;
+constexpr size_t BmpCoreHeaderSize = 12;
+constexpr size_t BmpInfoHeaderSize = 40;
 // Uncompressed pixels, plain or with colour masks: rows of known size.
 constexpr Uint32 BmpPlainPixels = 0;
 constexpr Uint32 BmpMaskedPixels = 3;
@@ -36,34 +35,27 @@ bool CutShort() {
     return Refuse("the file is cut short");
 }
 
-// SDL's own formatting knows no long.
-bool RefuseSize(long width, long height) {
+// SDL's own formatting knows no long long.
+bool RefuseSize(long long width, long long height) {
     char reason[96];
     std::snprintf(reason, sizeof reason,
-                  "a picture of %ld x %ld pixels is none the game could have", width, height);
+                  "a picture of %lld x %lld pixels is none the game could have", width, height);
     return Refuse(reason);
 }
 
-bool HasPictureSize(long width, long height) {
-    return (width >= 1 && width <= LargestPictureSide && height >= 1 &&
-            height <= LargestPictureSide) ||
-           RefuseSize(width, height);
-}
-
-// Reads `size` bytes at `at`, or as many as there are.
-int ReadAt(SDL_RWops* stream, long at, Uint8* into, int size) {
-    if (SDL_RWseek(stream, at, RW_SEEK_SET) != at) {
-        return 0;
+bool ReadAt(const Uint8* bytes, size_t size, size_t at, Uint8* into, size_t count) {
+    if (at > size || count > size - at) {
+        return false;
     }
-    const int got = SDL_RWread(stream, into, 1, size);
-    return got < 0 ? 0 : got;
+    std::memcpy(into, bytes + at, count);
+    return true;
 }
 
-// The size from IHDR, then every chunk's length up to IEND, whose absence
-// means the file was cut short.
-bool CheckPng(SDL_RWops* stream, long fileSize) {
+// The size from IHDR, then every chunk's length up to IEND: the file ends
+// early when a chunk runs past its end.
+bool CheckPng(const Uint8* bytes, size_t size, bool* endsEarly) {
     Uint8 header[PngHeaderSize];
-    if (ReadAt(stream, 0, header, PngHeaderSize) < PngHeaderSize) {
+    if (!ReadAt(bytes, size, 0, header, PngHeaderSize)) {
         return CutShort();
     }
     if (std::memcmp(header + 12, "IHDR", 4) != 0) {
@@ -72,36 +64,35 @@ bool CheckPng(SDL_RWops* stream, long fileSize) {
     if (!HasPictureSize(BigEndian32(header + 16), BigEndian32(header + 20))) {
         return false;
     }
-    for (long at = sizeof PngSignature;;) {
+    for (size_t at = sizeof PngSignature; at != size;) {
         Uint8 chunk[8];
-        if (ReadAt(stream, at, chunk, 8) < 8) {
-            return CutShort();
-        }
-        const long length = BigEndian32(chunk);
-        if (length > fileSize - at - PngChunkOverhead) {
-            return CutShort();
+        if (!ReadAt(bytes, size, at, chunk, 8) || size - at < PngChunkOverhead ||
+            BigEndian32(chunk) > size - at - PngChunkOverhead) {
+            *endsEarly = true;
+            return true;
         }
         if (std::memcmp(chunk + 4, "IEND", 4) == 0) {
             return true;
         }
-        at += PngChunkOverhead + length;
+        at += PngChunkOverhead + BigEndian32(chunk);
     }
+    return true;
 }
 
 // The size from the info header, as SDL reads it (a negative height is a
 // picture stored top row first), and, for uncompressed pixels, whether the
 // rows are all there.
-bool CheckBmp(SDL_RWops* stream, long fileSize) {
+bool CheckBmp(const Uint8* bytes, size_t size, bool* endsEarly) {
     Uint8 header[BmpFileHeaderSize + BmpInfoHeaderSize] = {};
-    const int got = ReadAt(stream, 0, header, sizeof header);
+    const size_t got = size < sizeof header ? size : sizeof header;
+    ReadAt(bytes, size, 0, header, got);
     const bool core = got >= 18 && LittleEndian32(header + 14) == BmpCoreHeaderSize;
-    if (got <
-        BmpFileHeaderSize + (core ? static_cast<int>(BmpCoreHeaderSize) : BmpInfoHeaderSize)) {
+    if (got < BmpFileHeaderSize + (core ? BmpCoreHeaderSize : BmpInfoHeaderSize)) {
         return CutShort();
     }
-    const long width =
+    const long long width =
         core ? LittleEndian16(header + 18) : static_cast<Sint32>(LittleEndian32(header + 18));
-    const long height =
+    const long long height =
         core ? LittleEndian16(header + 20) : static_cast<Sint32>(LittleEndian32(header + 22));
     if (!HasPictureSize(width, height < 0 ? -height : height)) {
         return RefuseSize(width, height);  // as the file says it
@@ -118,41 +109,41 @@ bool CheckBmp(SDL_RWops* stream, long fileSize) {
         return Refuse(reason);
     }
     const Uint32 compression = core ? BmpPlainPixels : LittleEndian32(header + 30);
-    const long pixelsAt = LittleEndian32(header + 10);
+    const long long pixelsAt = LittleEndian32(header + 10);
     if (pixelsAt != 0 && knownRows &&
         (compression == BmpPlainPixels || compression == BmpMaskedPixels)) {
-        const long rowSize = (width * bits + 31) / 32 * 4;
-        if (pixelsAt + rowSize * (height < 0 ? -height : height) > fileSize) {
-            return CutShort();
-        }
+        const long long rowSize = (width * bits + 31) / 32 * 4;
+        *endsEarly =
+            pixelsAt + rowSize * (height < 0 ? -height : height) > static_cast<long long>(size);
     }
     return true;
 }
 
 }  // namespace
 
-bool CheckPictureFile(const char* path, bool bmpOnly) {
-    SDL_RWops* stream = OpenRegularFile(path);
-    if (!stream) {
-        return false;
+bool HasPictureSize(long long width, long long height) {
+    return (width >= 1 && width <= LargestPictureSide && height >= 1 &&
+            height <= LargestPictureSide && width * height <= LargestPicturePixels) ||
+           RefuseSize(width, height);
+}
+
+bool CheckPicture(const Uint8* bytes, size_t size, bool bmpOnly, bool* endsEarly) {
+    *endsEarly = false;
+    const size_t got = size < sizeof PngSignature ? size : sizeof PngSignature;
+    if (size == 0) {
+        return Refuse("the file is empty");
     }
-    bool readable = false;
-    const long fileSize = SDL_RWseek(stream, 0, RW_SEEK_END);
-    Uint8 magic[sizeof PngSignature] = {};
-    const int got = fileSize > 0 ? ReadAt(stream, 0, magic, sizeof magic) : 0;
-    if (fileSize <= 0) {
-        Refuse("the file is empty");
-    } else if (got >= 2 && magic[0] == 'B' && magic[1] == 'M') {
-        readable = CheckBmp(stream, fileSize);
-    } else if (bmpOnly) {
-        Refuse("the file holds no BMP picture");
-    } else if (std::memcmp(magic, PngSignature, got) != 0) {
-        Refuse("the file holds no PNG or BMP picture");
-    } else if (got < static_cast<int>(sizeof PngSignature)) {
-        CutShort();
-    } else {
-        readable = CheckPng(stream, fileSize);
+    if (got >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
+        return CheckBmp(bytes, size, endsEarly);
     }
-    SDL_RWclose(stream);
-    return readable;
+    if (bmpOnly) {
+        return Refuse("the file holds no BMP picture");
+    }
+    if (std::memcmp(bytes, PngSignature, got) != 0) {
+        return Refuse("the file holds no PNG or BMP picture");
+    }
+    if (got < sizeof PngSignature) {
+        return CutShort();
+    }
+    return CheckPng(bytes, size, endsEarly);
 }

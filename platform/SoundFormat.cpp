@@ -7,17 +7,22 @@
 
 namespace {
 
-// An Ogg page begins with 27 bytes: the capture pattern "OggS", a version,
-// the flags (2: the page begins a stream), and last the count of entries of
-// the segment table that follows; the page's first packet comes right
+// An Ogg page begins with 27 bytes: the capture pattern "OggS", a version
+// (0), the flags (2: the page begins a stream), the granule position, the
+// stream's serial number, the page's sequence number, its checksum, and
+// last the count of entries of the segment table that follows; the table
+// gives the lengths of the segments of the page's body, which comes right
 // after it.
-constexpr int PageHeaderSize = 27;
+constexpr size_t PageHeaderSize = 27;
+constexpr size_t PageChecksumAt = 22;
 constexpr Uint8 BeginsStream = 0x02;
 // The Vorbis identification packet: type 1, "vorbis", a 32-bit version
 // (always 0), the channel count and the 32-bit rate, little-endian.
-constexpr int IdentificationSize = 16;
-// How much of a file the search for pages reads at a time.
-constexpr int ScanBlockSize = 16384;
+constexpr size_t IdentificationSize = 16;
+
+// The device's rate and the bytes of one of its frames (16-bit stereo).
+constexpr long long DeviceRate = 44100;
+constexpr long long DeviceFrameSize = 4;
 
 // WAV encodings SDL decodes.
 constexpr int PcmEncoding = 1;
@@ -26,14 +31,11 @@ constexpr int ImaAdpcmEncoding = 0x11;
 // The "fmt " fields: encoding, channels, rate, bytes a second, block size
 // and bits a sample take 16 bytes; ADPCM adds the size of what follows and
 // the samples a block holds, and Microsoft's its seven coefficient pairs.
-constexpr int PcmFormatSize = 16;
-constexpr int ImaFormatSize = 20;
-constexpr int MsFormatSize = 50;
+constexpr size_t PcmFormatSize = 16;
+constexpr size_t ImaFormatSize = 20;
+constexpr size_t MsFormatSize = 50;
 constexpr int MsCoefficientCount = 7;
-
-bool ReadExactly(SDL_RWops* stream, Uint8* into, int size) {
-    return SDL_RWread(stream, into, 1, size) == size;
-}
+constexpr size_t ChunkHeaderSize = 8;
 
 // A rate beyond int is simply one too high to play.
 int RateOf(Uint32 rate) {
@@ -43,24 +45,33 @@ int RateOf(Uint32 rate) {
 
 // ---- WAV -------------------------------------------------------------------
 
-// The next chunk's tag and size, when the whole chunk lies inside the file;
-// `at` is where it begins and moves past it.
-bool NextChunk(SDL_RWops* stream, long fileSize, long* at, Uint8 tag[4], Uint32* size) {
-    Uint8 header[8];
-    if (SDL_RWseek(stream, *at, RW_SEEK_SET) != *at || !ReadExactly(stream, header, 8)) {
+struct Chunk {
+    const Uint8* tag;
+    size_t at;  // where its body begins
+    Uint32 size;
+};
+
+bool IsTag(const Chunk& chunk, const char* name) {
+    return std::memcmp(chunk.tag, name, 4) == 0;
+}
+
+// The chunk at `at`, whose header lies inside the file, and `at` moved past
+// it, padded to an even size as RIFF says.
+bool NextChunk(const Uint8* bytes, size_t size, size_t* at, Chunk* chunk) {
+    if (*at > size || size - *at < ChunkHeaderSize) {
         return false;
     }
-    std::memcpy(tag, header, 4);
-    *size = LittleEndian32(header + 4);
-    if (static_cast<long>(*size) > fileSize - *at - 8) {
-        return false;  // runs past the end: SDL would first ask for that much memory
-    }
-    *at += 8 + static_cast<long>(*size);
+    chunk->tag = bytes + *at;
+    chunk->size = LittleEndian32(bytes + *at + 4);
+    chunk->at = *at + ChunkHeaderSize;
+    *at = chunk->at + chunk->size + (chunk->size & 1);
     return true;
 }
 
-bool IsTag(const Uint8 tag[4], const char* name) {
-    return std::memcmp(tag, name, 4) == 0;
+// Whether the chunk's body lies wholly inside the file: SDL would first ask
+// for that much memory for one that does not.
+bool IsInside(const Chunk& chunk, size_t size) {
+    return chunk.size <= size - chunk.at;
 }
 
 // Whether SDL's ADPCM decoders stay inside their buffers with these header
@@ -68,7 +79,7 @@ bool IsTag(const Uint8 tag[4], const char* name) {
 // samples a byte after it; Microsoft's block header carries two samples
 // and the rest go two a byte; IMA's carries one, and the rest come in
 // groups of eight a channel.
-bool IsSafeAdpcm(int encoding, const Uint8* fmt, int fmtSize) {
+bool IsSafeAdpcm(int encoding, const Uint8* fmt, size_t fmtSize) {
     const int channels = LittleEndian16(fmt + 2);
     const int blockSize = LittleEndian16(fmt + 12);
     const int bits = LittleEndian16(fmt + 14);
@@ -86,46 +97,98 @@ bool IsSafeAdpcm(int encoding, const Uint8* fmt, int fmtSize) {
            4 * channels + packed / 2 * channels <= blockSize;
 }
 
-bool IsSafeWavFormat(const Uint8* fmt, int fmtSize) {
+bool IsSafeWavFormat(const Uint8* fmt, size_t fmtSize) {
     if (fmtSize < PcmFormatSize) {
         return false;  // SDL would read the fields past the chunk
     }
     const int encoding = LittleEndian16(fmt);
     if (encoding == PcmEncoding) {
         const int bits = LittleEndian16(fmt + 14);
-        return bits == 8 || bits == 16;
+        const int channels = LittleEndian16(fmt + 2);
+        return (bits == 8 || bits == 16) && channels >= 1;
     }
     return (encoding == MsAdpcmEncoding || encoding == ImaAdpcmEncoding) &&
            IsSafeAdpcm(encoding, fmt, fmtSize);
 }
 
+// The frames of `dataSize` bytes of data in that format: PCM holds whole
+// frames, ADPCM blocks of a known number of them (a last block cut short
+// still counts whole).
+long long FramesOf(const Uint8* fmt, Uint32 dataSize) {
+    const int channels = LittleEndian16(fmt + 2);
+    if (LittleEndian16(fmt) == PcmEncoding) {
+        return dataSize / (channels * (LittleEndian16(fmt + 14) / 8));
+    }
+    const long long blockSize = LittleEndian16(fmt + 12);
+    return (dataSize + blockSize - 1) / blockSize * LittleEndian16(fmt + 18);
+}
+
 // ---- Ogg -------------------------------------------------------------------
 
-enum class PageStart { None, Vorbis, Other };
+// The checksum of an Ogg page: polynomial 0x04C11DB7, most significant bit
+// first, over the page with its checksum field taken as zeros.
+class PageChecksum {
+public:
+    PageChecksum() {
+        for (Uint32 byte = 0; byte < 256; ++byte) {
+            Uint32 crc = byte << 24;
+            for (int bit = 0; bit < 8; ++bit) {
+                crc = crc & 0x80000000u ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
+            }
+            table[byte] = crc;
+        }
+    }
 
-// What the page at `at` begins: nothing (no page there, or one in the middle
-// of a stream), a Vorbis stream, whose format it gives, or a stream of
-// anything else or cut short. The file's first page always counts as a
-// beginning.
-PageStart ReadPageStart(SDL_RWops* stream, long at, SoundFormat* format) {
-    Uint8 page[PageHeaderSize];
-    if (SDL_RWseek(stream, at, RW_SEEK_SET) != at || !ReadExactly(stream, page, PageHeaderSize) ||
-        std::memcmp(page, "OggS", 4) != 0) {
-        return at == 0 ? PageStart::Other : PageStart::None;
+    bool IsRight(const Uint8* page, size_t size) const {
+        Uint32 crc = 0;
+        for (size_t i = 0; i < size; ++i) {
+            const Uint8 byte = i >= PageChecksumAt && i < PageChecksumAt + 4 ? 0 : page[i];
+            crc = crc << 8 ^ table[(crc >> 24) ^ byte];
+        }
+        return crc == LittleEndian32(page + PageChecksumAt);
     }
-    if (at != 0 && !(page[5] & BeginsStream)) {
-        return PageStart::None;
+
+private:
+    Uint32 table[256];
+};
+
+enum class Page { Whole, CutShort, NotAPage };
+
+// What lies at `at`: a whole page whose checksum is right, of `pageSize`
+// bytes; the beginning of one that the end of the file cuts short; or
+// anything else.
+Page PageAt(const Uint8* bytes, size_t size, size_t at, size_t* pageSize) {
+    static const PageChecksum checksum;
+    const size_t left = size - at;
+    const size_t pattern = left < 4 ? left : 4;
+    if (std::memcmp(bytes + at, "OggS", pattern) != 0 || (left > 4 && bytes[at + 4] != 0)) {
+        return Page::NotAPage;
     }
-    Uint8 segments[255];
-    Uint8 packet[IdentificationSize];
-    if (!ReadExactly(stream, segments, page[PageHeaderSize - 1]) ||
-        !ReadExactly(stream, packet, IdentificationSize) ||
-        std::memcmp(packet, "\x01vorbis", 7) != 0 || LittleEndian32(packet + 7) != 0) {
-        return PageStart::Other;
+    if (left < PageHeaderSize || left < PageHeaderSize + bytes[at + PageHeaderSize - 1]) {
+        return Page::CutShort;
     }
-    format->channels = packet[11];
-    format->rate = RateOf(LittleEndian32(packet + 12));
-    return PageStart::Vorbis;
+    const Uint8* segments = bytes + at + PageHeaderSize;
+    *pageSize = PageHeaderSize + bytes[at + PageHeaderSize - 1];
+    for (int i = 0; i < bytes[at + PageHeaderSize - 1]; ++i) {
+        *pageSize += segments[i];
+    }
+    if (left < *pageSize) {
+        return Page::CutShort;
+    }
+    return checksum.IsRight(bytes + at, *pageSize) ? Page::Whole : Page::NotAPage;
+}
+
+// The format in the identification packet that begins the page's body;
+// false when it holds none.
+bool ReadIdentification(const Uint8* page, size_t pageSize, SoundFormat* format) {
+    const size_t body = PageHeaderSize + page[PageHeaderSize - 1];
+    if (pageSize - body < IdentificationSize || std::memcmp(page + body, "\x01vorbis", 7) != 0 ||
+        LittleEndian32(page + body + 7) != 0) {
+        return false;
+    }
+    format->channels = page[body + 11];
+    format->rate = RateOf(LittleEndian32(page + body + 12));
+    return true;
 }
 
 }  // namespace
@@ -135,70 +198,65 @@ bool IsPlayable(SoundFormat format) {
            (format.channels == 1 || format.channels == 2);
 }
 
-bool ReadWavFormat(SDL_RWops* stream, SoundFormat* format) {
-    const long fileSize = SDL_RWseek(stream, 0, RW_SEEK_END);
-    Uint8 riff[12];
-    if (fileSize < 12 || SDL_RWseek(stream, 0, RW_SEEK_SET) != 0 ||
-        !ReadExactly(stream, riff, 12) || std::memcmp(riff, "RIFF", 4) != 0 ||
-        std::memcmp(riff + 8, "WAVE", 4) != 0) {
+long long ConvertedSize(SoundFormat format) {
+    const long long size = format.frames * DeviceFrameSize;
+    return format.rate > 0 && format.rate < DeviceRate ? size * DeviceRate / format.rate : size;
+}
+
+bool ReadWavFormat(const Uint8* bytes, size_t size, SoundFormat* format) {
+    if (size < 12 || std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0) {
         return false;
     }
-    long at = 12;
-    Uint8 tag[4];
-    Uint32 size = 0;
+    size_t at = 12;
+    Chunk chunk = {};
     do {
-        if (!NextChunk(stream, fileSize, &at, tag, &size)) {
+        if (!NextChunk(bytes, size, &at, &chunk) || !IsInside(chunk, size) ||
+            IsTag(chunk, "data")) {
             return false;
         }
-    } while (IsTag(tag, "fact") || IsTag(tag, "LIST"));
+    } while (!IsTag(chunk, "fmt "));
     Uint8 fmt[MsFormatSize] = {};
-    const int fmtSize = size < sizeof fmt ? static_cast<int>(size) : static_cast<int>(sizeof fmt);
-    // The chunk lies inside the file, so its start fits a long wherever long is 32 bits.
-    const long fmtAt = at - static_cast<long>(size);
-    if (!IsTag(tag, "fmt ") || SDL_RWseek(stream, fmtAt, RW_SEEK_SET) != fmtAt ||
-        !ReadExactly(stream, fmt, fmtSize) || !IsSafeWavFormat(fmt, fmtSize)) {
+    const size_t fmtSize = chunk.size < sizeof fmt ? chunk.size : sizeof fmt;
+    std::memcpy(fmt, bytes + chunk.at, fmtSize);
+    if (!IsSafeWavFormat(fmt, fmtSize)) {
         return false;
     }
     do {
-        if (!NextChunk(stream, fileSize, &at, tag, &size)) {
+        if (!NextChunk(bytes, size, &at, &chunk)) {
             return false;
         }
-    } while (!IsTag(tag, "data"));
+    } while (!IsTag(chunk, "data") && IsInside(chunk, size));
+    if (!IsTag(chunk, "data")) {
+        return false;
+    }
     format->channels = LittleEndian16(fmt + 2);
     format->rate = RateOf(LittleEndian32(fmt + 4));
+    format->frames = FramesOf(fmt, chunk.size);
     return true;
 }
 
-bool ReadVorbisFormat(SDL_RWops* stream, SoundFormat* format) {
-    if (ReadPageStart(stream, 0, format) != PageStart::Vorbis) {
-        return false;
-    }
-    // The player finds a page wherever its capture pattern is, even after
-    // bytes of nothing, so every place the pattern appears is looked at.
-    Uint8 block[ScanBlockSize];
-    long scanned = 1;
-    for (;;) {
-        if (SDL_RWseek(stream, scanned, RW_SEEK_SET) != scanned) {
+bool ReadVorbisFormat(const Uint8* bytes, size_t size, SoundFormat* format) {
+    bool first = true;
+    for (size_t at = 0; at < size;) {
+        size_t pageSize = 0;
+        const Page page = PageAt(bytes, size, at, &pageSize);
+        if (page == Page::NotAPage || (page == Page::CutShort && first)) {
             return false;
         }
-        const int got = SDL_RWread(stream, block, 1, ScanBlockSize);
-        for (int i = 0; i + 4 <= got; ++i) {
-            if (block[i] != 'O' || std::memcmp(block + i, "OggS", 4) != 0) {
-                continue;
-            }
-            SoundFormat later;
-            const PageStart start = ReadPageStart(stream, scanned + i, &later);
-            if (start == PageStart::Other) {
+        if (page == Page::CutShort) {
+            return true;  // an interrupted copy: the player stops where it ends
+        }
+        if (first || (bytes[at + 5] & BeginsStream)) {
+            SoundFormat stream;
+            if (!ReadIdentification(bytes + at, pageSize, &stream)) {
                 return false;
             }
-            if (start == PageStart::Vorbis && !IsPlayable(later)) {
-                *format = later;
-                return true;
+            if (first || (IsPlayable(*format) && !IsPlayable(stream))) {
+                *format = stream;
             }
         }
-        if (got < ScanBlockSize) {
-            return true;
-        }
-        scanned += got - 3;
+        first = false;
+        at += pageSize;
     }
+    return !first;
 }

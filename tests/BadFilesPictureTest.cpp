@@ -156,3 +156,40 @@ TEST(BadFiles, AHugeFontStripIsRefusedBeforeItCostsMemory) {
         },
         testing::ExitedWithCode(0), "");
 }
+
+// SDL_image draws a PNG that lacks only its closing IEND chunk as it draws
+// the whole file.
+TEST(BadFiles, APngWithoutItsClosingChunkLoadsWhole) {
+    const std::string whole = ReadFileBytes(DataPath(Sprite));
+    ASSERT_EQ(whole.substr(whole.size() - 8, 4), "IEND");
+    BadFilesTree tree;
+    tree.Write(Sprite, whole.substr(0, whole.size() - 12));
+    SurfacePtr read(ReadImage(tree.PathOf(Sprite).c_str()));
+    SurfacePtr original(ReadImage(DataPath(Sprite).c_str()));
+    ASSERT_NE(read, nullptr) << SDL_GetError();
+    EXPECT_TRUE(SamePixels(read.get(), original.get()));
+}
+
+// A font strip longer than 4096 pixels is still a few hundred KiB: the
+// summary keeps its rank line.
+TEST(BadFiles, ALongFontStripKeepsTheRank) {
+    BadFilesTree tree;
+    SurfacePtr font(ReadImage(DataPath(Font).c_str()));
+    ASSERT_NE(font, nullptr);
+    SurfacePtr strip = NewSurface(4200, 30);
+    SDL_Surface* converted = SDL_ConvertSurface(font.get(), strip->format, 0);
+    SDL_BlitSurface(converted, nullptr, strip.get(), nullptr);
+    SDL_FreeSurface(converted);
+    // The top row beyond the glyphs is all marker: no more glyphs.
+    const Uint32 marker = reinterpret_cast<Uint32*>(strip->pixels)[0];
+    for (int x = font->w; x < strip->w; ++x) {
+        reinterpret_cast<Uint32*>(strip->pixels)[x] = marker;
+    }
+    tree.Remove(Font);
+    ASSERT_EQ(SDL_SaveBMP(strip.get(), tree.PathOf(Font).c_str()), 0);
+    WorkingFolder in(tree.Path());
+    TestScreen display;
+    VirtualPlatform clock(0);
+    clock.Install();
+    EXPECT_GT(RankPixelsShown(display.screen, clock, 2500), 0);
+}

@@ -5,11 +5,15 @@
 // opening one cannot be played.
 #include <SDL_mixer.h>
 
+#include <unistd.h>
+
 #include <string>
+#include <vector>
 
 #include "assets/AssetContract.h"
 #include "gfx/LiveCount.h"
 #include "gfx/Sound.h"
+#include "platform/SoundFormat.h"
 #include "simulation/Pilots.h"
 #include "simulation/Simulation.h"
 #include "tests/BadFilesTree.h"
@@ -154,4 +158,131 @@ TEST(BadFiles, PlayGoesOnWithWhicheverSoundsCanPlay) {
         EXPECT_EQ(chunksAlive > 0, !everySound);
         EXPECT_EQ(musicPlayed, !everySound);
     }
+}
+
+namespace {
+
+// A WAV of 8-bit mono PCM at the rate, its data chunk claiming `claimed`
+// bytes, of which `present` follow (silence).
+std::string WavOfSilence(Uint32 rate, Uint32 claimed, Uint32 present) {
+    std::string wav = "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0"s;
+    wav += std::string(4, '\0') + std::string(4, '\0') + "\x01\0\x08\0data"s + std::string(4, '\0');
+    PutLittleEndian(wav, 4, 36 + claimed);
+    PutLittleEndian(wav, 24, rate);
+    PutLittleEndian(wav, 28, rate);
+    PutLittleEndian(wav, 40, claimed);
+    return wav + std::string(present, '\x80');
+}
+
+// The ogg's pages, each as its bytes.
+std::vector<std::string> OggPages(const std::string& ogg) {
+    std::vector<std::string> pages;
+    for (size_t at = 0; at + 27 <= ogg.size();) {
+        const size_t segments = static_cast<unsigned char>(ogg[at + 26]);
+        size_t size = 27 + segments;
+        for (size_t i = 0; i < segments; ++i) {
+            size += static_cast<unsigned char>(ogg[at + 27 + i]);
+        }
+        pages.push_back(ogg.substr(at, size));
+        at += size;
+    }
+    return pages;
+}
+
+std::string WithCrc(std::string page) {
+    PutLittleEndian(page, 22, 0);
+    PutLittleEndian(page, 22, OggCrc(page));
+    return page;
+}
+
+}  // namespace
+
+// An 8-bit mono WAV at 4000 Hz holding 128 MiB (or 256 MiB at 8000 Hz)
+// wrapped the mixer's conversion buffer size to 0 and corrupted the heap;
+// one of 8 MiB became a copy of 350 MiB for each of the nine owners of the
+// shot sound. Refused from its header, as is one that only claims that much.
+TEST(BadFiles, ASoundThatWouldConvertToTooMuchStaysSilent) {
+    BadFilesTree tree;
+    const std::string wav = tree.PathOf("Sound/Shot1.wav");
+    const struct {
+        Uint32 rate, claimed, present;
+    } sounds[] = {{4000, 128u << 20, 128u << 20},
+                  {8000, 256u << 20, 256u << 20},
+                  {4000, 8u << 20, 8u << 20},
+                  {4000, 128u << 20, 16}};
+    const auto loadEach = [&] {
+        TestScreen display;
+        int loaded = 0;
+        for (const auto& sound : sounds) {
+            tree.Write("Sound/Shot1.wav", WavOfSilence(sound.rate, sound.claimed, 0));
+            // Sparse: the silence costs no disk.
+            EXPECT_EQ(truncate(wav.c_str(), 44 + sound.present), 0);
+            loaded += LoadSound(wav.c_str()) != nullptr;
+        }
+        // Ten seconds at the device's own format are no trouble.
+        tree.Write("Sound/Shot1.wav", WavOfSilence(44100, 441000, 441000));
+        std::exit(display.audioOpen && loaded == 0 && LoadSound(wav.c_str()) ? 0 : loaded + 10);
+    };
+    EXPECT_EXIT(loadEach(), testing::ExitedWithCode(0), "");
+}
+
+// Bytes after the last page, zeros or page headers with wrong checksums,
+// made opening the track take quadratic time; a track cut short in its last
+// page still plays what it holds.
+TEST(BadFiles, MusicWithBytesThatAreNoOggPagesStaysSilent) {
+    TestScreen display;
+    ASSERT_TRUE(display.audioOpen);
+    BadFilesTree tree;
+    const std::string ogg = tree.PathOf("Sound/Boss.ogg");
+    const std::string track = ReadFileBytes(DataPath("Sound/Boss.ogg"));
+    std::string fakePages;
+    while (fakePages.size() < 65536) {
+        fakePages += "OggS\0\0"s + std::string(20, '\x11') + '\0';
+    }
+    for (const std::string& tail : {std::string(65536, '\0'), fakePages, "junk"s}) {
+        tree.Write("Sound/Boss.ogg", track + tail);
+        EXPECT_EQ(LoadMusic(ogg.c_str()), nullptr) << tail.substr(0, 4);
+    }
+    tree.Write("Sound/Boss.ogg", track.substr(0, track.size() - 100));
+    EXPECT_NE(LoadMusic(ogg.c_str()), nullptr);
+    // The fuzz seed of a track with bytes after its last page, and the
+    // track it was made from.
+    tree.Write("Sound/Boss.ogg", ReadFileBytes(Corpus + "trailing-junk.ogg"));
+    EXPECT_EQ(LoadMusic(ogg.c_str()), nullptr);
+    tree.Write("Sound/Boss.ogg", ReadFileBytes(Corpus + "tiny.ogg"));
+    EXPECT_NE(LoadMusic(ogg.c_str()), nullptr);
+}
+
+// Audio data may hold the bytes of a page that begins a stream; only a page
+// whose checksum is right begins one.
+TEST(BadFiles, ATrackWhoseAudioLooksLikeAPageStartPlays) {
+    TestScreen display;
+    ASSERT_TRUE(display.audioOpen);
+    BadFilesTree tree;
+    std::vector<std::string> pages = OggPages(ReadFileBytes(DataPath("Sound/Boss.ogg")));
+    ASSERT_GT(pages.size(), 4u);
+    std::string& audio = pages[3];
+    const size_t body = 27 + static_cast<unsigned char>(audio[26]);
+    ASSERT_GT(audio.size(), body + 64);
+    audio.replace(body + 20, 28, "OggS\0\x02"s + std::string(20, '\0') + "\x01\x1e");
+    std::string bytes;
+    for (const std::string& page : pages) {
+        bytes += WithCrc(page);
+    }
+    tree.Write("Sound/Boss.ogg", bytes);
+    EXPECT_NE(LoadMusic(tree.PathOf("Sound/Boss.ogg").c_str()), nullptr);
+}
+
+// Audio editors write chunks of their own before "fmt " (JUNK, bext, LIST),
+// of odd sizes padded to even, as RIFF allows: the header is still found.
+TEST(BadFiles, AWavWithChunksBeforeItsFormatIsReadLikeAnyOther) {
+    std::string wav = WavOfSilence(22050, 100, 100);
+    const std::string extra = "JUNK\x04\0\0\0abcdbext\x03\0\0\0xyz\0LIST\x04\0\0\0INFO"s;
+    wav.insert(12, extra);
+    PutLittleEndian(wav, 4, static_cast<Uint32>(wav.size() - 8));
+    SoundFormat format;
+    EXPECT_TRUE(ReadWavFormat(reinterpret_cast<const Uint8*>(wav.data()), wav.size(), &format));
+    EXPECT_EQ(format.rate, 22050);
+    EXPECT_EQ(format.channels, 1);
+    EXPECT_EQ(format.frames, 100);
 }

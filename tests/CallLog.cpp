@@ -9,15 +9,12 @@
 #include <cstdio>
 #include <map>
 
+#include "platform/GameFile.h"
 #include "platform/Platform.h"
 
 namespace {
 
 CallLog* listening = nullptr;
-// Streams by the file they read, for the readers that take a stream. A
-// stream made any other way is left out, so that a new stream at a freed
-// one's address never inherits its name.
-std::map<const SDL_RWops*, std::string> streams;
 // Pictures, sounds and tracks by the file they came from; a converted
 // picture keeps the name of the one it was made from. Each name leaves with
 // its object, and a failed load names nothing.
@@ -29,24 +26,15 @@ void Name(const void* thing, const std::string& name) {
     }
 }
 
-// The file a stream reads, forgotten when the reader frees the stream.
-std::string StreamName(SDL_RWops* source, int freeSource) {
-    const auto found = streams.find(source);
-    const std::string name = found == streams.end() ? "unnamed" : found->second;
-    if (freeSource && found != streams.end()) {
-        streams.erase(found);
-    }
-    return name;
-}
-
-SDL_RWops* Unnamed(SDL_RWops* stream) {
-    streams.erase(stream);
-    return stream;
+// The file a stream of the game reads: the stream knows it.
+std::string StreamName(SDL_RWops* source) {
+    const char* path = GameFile::PathOf(source);
+    return path ? path : "unnamed";
 }
 
 // SDL's own function of that name, past the one defined here. SDL_image is
-// only linked in for IMG_Load, which is defined here too, so it may have to
-// be opened first.
+// only linked in for IMG_Load_RW, which is defined here too, so it may have
+// to be opened first.
 template <class Function>
 Function Real(const char* name, const char* library = nullptr) {
     void* found = dlsym(RTLD_NEXT, name);
@@ -99,46 +87,18 @@ std::vector<std::string> CallLog::Starting(const std::string& prefix) const {
 
 extern "C" {
 
-SDL_RWops* SDL_RWFromFile(const char* file, const char* mode) {
-    static auto real = Real<SDL_RWops* (*)(const char*, const char*)>("SDL_RWFromFile");
-    SDL_RWops* stream = real(file, mode);
-    streams.erase(stream);
-    if (stream) {
-        streams[stream] = file;
-    }
-    return stream;
-}
-
-SDL_RWops* SDL_RWFromFP(FILE* file, int autoClose) {
-    static auto real = Real<SDL_RWops* (*)(FILE*, int)>("SDL_RWFromFP");
-    return Unnamed(real(file, autoClose));
-}
-
-SDL_RWops* SDL_RWFromMem(void* memory, int size) {
-    static auto real = Real<SDL_RWops* (*)(void*, int)>("SDL_RWFromMem");
-    return Unnamed(real(memory, size));
-}
-
-SDL_RWops* SDL_RWFromConstMem(const void* memory, int size) {
-    static auto real = Real<SDL_RWops* (*)(const void*, int)>("SDL_RWFromConstMem");
-    return Unnamed(real(memory, size));
-}
-
-SDL_RWops* SDL_AllocRW(void) {
-    static auto real = Real<SDL_RWops* (*)(void)>("SDL_AllocRW");
-    return Unnamed(real());
-}
-
-SDL_Surface* IMG_Load(const char* file) {
-    static auto real = Real<SDL_Surface* (*)(const char*)>("IMG_Load", "libSDL_image-1.2.so.0");
-    SDL_Surface* read = real(file);
-    Name(read, file);
+SDL_Surface* IMG_Load_RW(SDL_RWops* source, int freeSource) {
+    static auto real =
+        Real<SDL_Surface* (*)(SDL_RWops*, int)>("IMG_Load_RW", "libSDL_image-1.2.so.0");
+    const std::string name = StreamName(source);
+    SDL_Surface* read = real(source, freeSource);
+    Name(read, name);
     return read;
 }
 
 SDL_Surface* SDL_LoadBMP_RW(SDL_RWops* source, int freeSource) {
     static auto real = Real<SDL_Surface* (*)(SDL_RWops*, int)>("SDL_LoadBMP_RW");
-    const std::string name = StreamName(source, freeSource);
+    const std::string name = StreamName(source);
     SDL_Surface* read = real(source, freeSource);
     Name(read, name);
     return read;
@@ -201,10 +161,11 @@ int SDL_Flip(SDL_Surface* screen) {
     return real(screen);
 }
 
-Mix_Music* Mix_LoadMUS(const char* file) {
-    static auto real = Real<Mix_Music* (*)(const char*)>("Mix_LoadMUS");
-    Mix_Music* music = real(file);
-    Name(music, file);
+Mix_Music* Mix_LoadMUS_RW(SDL_RWops* source) {
+    static auto real = Real<Mix_Music* (*)(SDL_RWops*)>("Mix_LoadMUS_RW");
+    const std::string name = StreamName(source);
+    Mix_Music* music = real(source);
+    Name(music, name);
     return music;
 }
 
@@ -244,7 +205,7 @@ int Mix_PlayingMusic(void) {
 
 Mix_Chunk* Mix_LoadWAV_RW(SDL_RWops* source, int freeSource) {
     static auto real = Real<Mix_Chunk* (*)(SDL_RWops*, int)>("Mix_LoadWAV_RW");
-    const std::string name = StreamName(source, freeSource);
+    const std::string name = StreamName(source);
     Mix_Chunk* chunk = real(source, freeSource);
     Name(chunk, name);
     return chunk;

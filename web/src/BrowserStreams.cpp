@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The browser's SDL streams are numbers into a table of its own, each with
 // the name of a preloaded file; its image and sound loaders take them as
-// they are. For the game's own reads of a file header, and for
-// SDL_LoadWAV_RW, which the browser's SDL lacks, the file is read here
-// through the C library, which finds the preloaded files at the same paths.
+// they are, and decode only preloaded files by their name. So a game file,
+// read and checked through the door like the desktop's (GameFile.h), is
+// handed to them as a stream that names it: the preloaded files live in
+// the page's memory, where nothing swaps them. For SDL_LoadWAV_RW, which
+// the browser's SDL lacks, the file is read here through the C library,
+// which finds the preloaded files at the same paths.
 #include <SDL.h>
 #include <emscripten.h>
 
@@ -12,6 +15,8 @@
 #include <cstring>
 #include <map>
 #include <string>
+
+#include "platform/GameFile.h"
 
 namespace {
 
@@ -125,6 +130,17 @@ int BrowserStreamClose(SDL_RWops* stream) {
     }
     SDL_FreeRW(stream);
     return 0;
+}
+
+SDL_RWops* GameFile::HandOver(std::unique_ptr<GameFile> file) {
+    if (handingOver) {
+        handingOver(file->Path().c_str());
+    }
+    return SDL_RWFromFile(file->Path().c_str(), "rb");
+}
+
+const char* GameFile::PathOf(const SDL_RWops*) {
+    return nullptr;  // nothing in the browser asks
 }
 
 extern "C" {
