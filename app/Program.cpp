@@ -16,25 +16,31 @@ int RunProgram() {
     // Before anything opens a file or starts a thread.
     ProcessGuard guard;
     // The display and the audio device come before SDL_Init, which SDL
-    // brings up on demand; SDL_Init then adds the joystick.
+    // brings up on demand; SDL_Init then adds the joystick. Any of the
+    // three may wait on a display or a device; a termination signal cuts
+    // such a wait short where it can, and is acted on before the next step.
     SDL_Surface* screen =
         SDL_SetVideoMode(ScreenWidth, ScreenHeight, 32,
                          SDL_HWSURFACE | SDL_DOUBLEBUF | SDL_FULLSCREEN | SDL_HWPALETTE);
+    ProcessGuard::StopIfSignalled();
     if (!screen) {
         StopWithError(1, "cannot set the 640x480 32-bit full-screen video mode: %s",
                       SDL_GetError());
     }
-    if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0) {
+    const bool audioOpen = Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) >= 0;
+    ProcessGuard::StopIfSignalled();
+    if (!audioOpen) {
         std::printf("Warning: Couldn't set 44100 Hz 16-bit audio\n Reason: %s\n", SDL_GetError());
         std::fflush(stdout);  // seen at once, not when the game ends
     }
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_JOYSTICK) < 0) {
+    const bool sdlUp = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_JOYSTICK) >= 0;
+    ProcessGuard::StopIfSignalled();
+    if (!sdlUp) {
         std::printf("Unable to init SDL: %s\n", SDL_GetError());
         std::fflush(stdout);
         ShutDownSdl();
         return 1;
     }
-    guard.LetSignalsIn();
     SDL_ShowCursor(SDL_DISABLE);
 
     {

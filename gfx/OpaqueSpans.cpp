@@ -39,10 +39,7 @@ void OpaqueSpans::FindRects(SDL_Surface* keyed, Uint32 key) {
     const bool hasKey = (keyed->flags & SDL_SRCCOLORKEY) != 0;
     SurfacePixelLock lock(keyed);
     if (!lock.Ready()) {
-        // Unreadable pixels: the whole picture as one rectangle, so nothing
-        // goes missing.
-        rects.push_back(MakeRect(0, 0, keyed->w, keyed->h));
-        return;
+        return;  // no rectangles: the picture is drawn whole
     }
     // Indices into rects of the rectangles that reach down to the row above.
     std::vector<size_t> open;
@@ -63,14 +60,18 @@ void OpaqueSpans::FindRects(SDL_Surface* keyed, Uint32 key) {
                 stillOpen.push_back(rects.size() - 1);
             }
         }
+        if (rects.size() > MostPieces) {
+            rects.clear();
+            return;
+        }
         open.swap(stillOpen);
     }
 }
 
 void OpaqueSpans::CutPieces(SDL_Surface* keyed, Uint32 key) {
     const SDL_PixelFormat* format = keyed->format;
-    if (format->BitsPerPixel <= 8) {
-        return;  // pieces would lack the picture's palette
+    if (rects.empty() || format->BitsPerPixel <= 8) {
+        return;  // nothing to cut, or pieces would lack the picture's palette
     }
     // The key goes back as it was, run-length encoding asked for included.
     const Uint32 keyFlags = (keyed->flags & SDL_SRCCOLORKEY) |

@@ -17,6 +17,15 @@ constexpr int StopSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 volatile sig_atomic_t pendingSignal = 0;
 
+// The game has not stopped within the grace: it is stuck where it cannot
+// look (inside SDL, waiting on a display or a device), so the noted signal
+// ends it where it stands.
+void EndByPendingSignal(int) {
+    const int signal = pendingSignal;
+    ::signal(signal, SIG_DFL);
+    kill(getpid(), signal);  // to whichever thread lets it in
+}
+
 void NoteStop(int signal) {
     if (pendingSignal != 0) {
         // The first one is already being acted on, or the game is stuck.
@@ -25,15 +34,11 @@ void NoteStop(int signal) {
         return;
     }
     pendingSignal = signal;
-}
-
-sigset_t StopSignalSet() {
-    sigset_t set;
-    sigemptyset(&set);
-    for (int signal : StopSignals) {
-        sigaddset(&set, signal);
-    }
-    return set;
+    struct sigaction ending = {};
+    ending.sa_handler = EndByPendingSignal;
+    sigemptyset(&ending.sa_mask);
+    sigaction(SIGALRM, &ending, nullptr);
+    alarm(ProcessGuard::StopGraceSeconds);
 }
 
 // Opens /dev/null on each of 0, 1 and 2 that is closed, lowest first, so
@@ -55,42 +60,40 @@ void OpenStandardDescriptors() {
 
 ProcessGuard::ProcessGuard() {
     OpenStandardDescriptors();
-    const sigset_t held = StopSignalSet();
-    sigprocmask(SIG_BLOCK, &held, &previousMask);
     struct sigaction noting = {};
     noting.sa_handler = NoteStop;
     sigemptyset(&noting.sa_mask);
+    sigset_t letIn;
+    sigemptyset(&letIn);
+    sigaddset(&letIn, SIGALRM);
     for (int i = 0; i < 3; ++i) {
-        sigaction(StopSignals[i], &noting, &previous[i]);
+        sigaction(StopSignals[i], nullptr, &previous[i]);
+        caught[i] = previous[i].sa_handler != SIG_IGN;
+        if (caught[i]) {
+            sigaction(StopSignals[i], &noting, nullptr);
+            sigaddset(&letIn, StopSignals[i]);
+        }
     }
+    // Whoever started the game may have held them back; they must come in.
+    sigprocmask(SIG_UNBLOCK, &letIn, &previousMask);
     struct sigaction ignoring = {};
     ignoring.sa_handler = SIG_IGN;
     sigemptyset(&ignoring.sa_mask);
     sigaction(SIGPIPE, &ignoring, &previousPipe);
+    sigaction(SIGALRM, nullptr, &previousAlarm);
 }
 
 ProcessGuard::~ProcessGuard() {
-    LetSignalsIn();
     StopIfSignalled();
     std::fflush(stdout);  // while a closed pipe cannot kill the game
     for (int i = 0; i < 3; ++i) {
-        sigaction(StopSignals[i], &previous[i], nullptr);
+        if (caught[i]) {
+            sigaction(StopSignals[i], &previous[i], nullptr);
+        }
     }
     sigaction(SIGPIPE, &previousPipe, nullptr);
+    sigaction(SIGALRM, &previousAlarm, nullptr);
     sigprocmask(SIG_SETMASK, &previousMask, nullptr);
-}
-
-void ProcessGuard::LetSignalsIn() {
-    // SDL may have swapped in its own handlers, which turn these signals
-    // into the window's close request; ours go back in first.
-    struct sigaction noting = {};
-    noting.sa_handler = NoteStop;
-    sigemptyset(&noting.sa_mask);
-    for (int signal : StopSignals) {
-        sigaction(signal, &noting, nullptr);
-    }
-    const sigset_t held = StopSignalSet();
-    sigprocmask(SIG_UNBLOCK, &held, nullptr);
 }
 
 bool ProcessGuard::StopPending() {

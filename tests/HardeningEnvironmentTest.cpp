@@ -4,8 +4,11 @@
 // termination signals from a terminal, a session's end or `kill`. Each has
 // one clear outcome, and none of them crashes or hangs.
 #include <SDL_mixer.h>
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,7 +16,9 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/EndScreens.h"
 #include "app/Program.h"
@@ -65,7 +70,6 @@ int RunProgramWith(SDLKey key, int sig = 0, Uint32 ms = 0, int nth = 0, bool vic
     SurfacePtr newspaper = LoadOpaqueImage("./Images/Panorama/Journal.png");
     SurfacePtr summary = LoadOpaqueImage("./Images/Panorama/Bilan.png");
     ProcessGuard guard;
-    guard.LetSignalsIn();
     ShowVictoryScreens(display.screen, newspaper.get(), summary.get(),
                        MakeShip(display.screen).get(), 0, nullptr);
     return 0;
@@ -77,22 +81,78 @@ bool IsNullDevice(int descriptor) {
            S_ISCHR(opened.st_mode) && opened.st_rdev == null.st_rdev;
 }
 
-// Runs the real game in the folder without an audio device, its standard
-// output a pipe to the test; once the warning there says that the game is
-// up, sends it the signal, if any. The exit status, and the most memory the
-// game held. A game silent for a minute is killed.
-int RunRealGame(const std::string& folder, int sig, long* peakKiB) {
+// How long a test waits for the real game to get somewhere or to end: far
+// longer than it takes on a busy machine.
+constexpr int PatienceMs = 60000;
+
+// An X display that takes the game's connection and never answers it, as a
+// hung X server does: a socket on the loopback address that the kernel
+// accepts connections on.
+class SilentDisplay : NoCopies {
+public:
+    SilentDisplay() : listening(socket(AF_INET, SOCK_STREAM, 0)) {
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        EXPECT_EQ(bind(listening, reinterpret_cast<sockaddr*>(&address), size), 0);
+        EXPECT_EQ(listen(listening, 1), 0);
+        getsockname(listening, reinterpret_cast<sockaddr*>(&address), &size);
+        // Display N is port 6000 + N; the kernel's own ports lie above that.
+        name = "127.0.0.1:" + std::to_string(ntohs(address.sin_port) - 6000);
+    }
+    ~SilentDisplay() {
+        close(client);
+        close(listening);
+    }
+
+    std::string name;
+
+    // Waits until the game has connected and sent its greeting, which is
+    // never answered; the connection stays open so the game keeps waiting.
+    bool GameWaits() {
+        pollfd calling = {listening, POLLIN, 0};
+        if (poll(&calling, 1, PatienceMs) != 1) {
+            return false;
+        }
+        client = accept(listening, nullptr, nullptr);
+        pollfd greeting = {client, POLLIN, 0};
+        return poll(&greeting, 1, PatienceMs) == 1;
+    }
+
+private:
+    int listening;
+    int client = -1;
+};
+
+// Runs the real game in the folder without an audio device, with the
+// settings added to its environment, its standard output a pipe to the
+// test. Sends it the signal, if any, as soon as startUpWaits returns (when
+// given), else once a line on the output (the warning) says that the game
+// is up. The exit status, and the most memory the game held. A game silent
+// for a minute is killed.
+int RunRealGame(const std::string& folder, int sig, long* peakKiB,
+                const std::vector<std::string>& settings = {},
+                const std::function<bool()>& startUpWaits = nullptr) {
     int out[2];
     EXPECT_EQ(pipe(out), 0);
     const pid_t pid = fork();
     if (pid == 0) {
         dup2(out[1], 1);
         setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+        for (const std::string& setting : settings) {
+            putenv(const_cast<char*>(setting.c_str()));
+        }
         _exit(chdir(folder.c_str()) == 0 ? execl(CORVANEL_BINARY, CORVANEL_BINARY, nullptr) : 127);
     }
     close(out[1]);
+    if (startUpWaits) {
+        EXPECT_TRUE(startUpWaits()) << "the start-up never came to wait";
+        kill(pid, sig);
+        sig = 0;
+    }
     pollfd ready = {out[0], POLLIN, 0};
-    for (char c = 0; poll(&ready, 1, 60000) == 1 && read(out[0], &c, 1) == 1;) {
+    for (char c = 0; poll(&ready, 1, PatienceMs) == 1 && read(out[0], &c, 1) == 1;) {
         if (c == '\n' && sig != 0) {
             kill(pid, sig);
             sig = 0;
@@ -185,6 +245,43 @@ TEST(Hardening, TheRealGameEndsOnASignalAndRefusesAHugePictureBeforeItCostsMemor
     const int status = RunRealGame(tree.Path(), 0, &hugeKiB);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     EXPECT_LT(hugeKiB, titleKiB + 64 * 1024) << titleKiB;
+}
+
+// TERM, INT and HUP were held back until SDL had started, so a start-up
+// that waits for ever could only be killed: an X display that takes the
+// connection and never answers, a stick device that is a FIFO nobody
+// writes to (opened after the audio warning). Now a signal ends the game
+// within a moment, by that signal.
+TEST(Hardening, ASignalEndsTheRealGameWhileItsStartUpWaits) {
+    ScratchFolder scratch;
+    const std::string stick = scratch.Path() + "/js0";
+    ASSERT_EQ(mkfifo(stick.c_str(), 0600), 0);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(sig);
+        long peakKiB = 0;
+        SilentDisplay display;
+        int status = RunRealGame(CORVANEL_DATA_DIR, sig, &peakKiB,
+                                 {"SDL_VIDEODRIVER=x11", "DISPLAY=" + display.name},
+                                 [&] { return display.GameWaits(); });
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << "display: " << status;
+        status = RunRealGame(CORVANEL_DATA_DIR, sig, &peakKiB, {"SDL_JOYSTICK_DEVICE=" + stick});
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << "stick: " << status;
+    }
+}
+
+// A signal ignored when the game starts (`nohup`, a launcher that leaves a
+// background job deaf to Ctrl+C) stays ignored: it comes on the title
+// screen, play goes on, and the player quits with ESC as usual.
+TEST(Hardening, ASignalIgnoredAtTheStartStaysIgnored) {
+    for (int sig : {SIGHUP, SIGINT, SIGTERM}) {
+        SCOPED_TRACE(sig);
+        EXPECT_EXIT(
+            {
+                std::signal(sig, SIG_IGN);
+                std::exit(RunProgramWith(SDLK_ESCAPE, sig, 13, 1));
+            },
+            testing::ExitedWithCode(0), "");
+    }
 }
 
 // Started with them closed, SDL's display connection or a file the game

@@ -11,6 +11,8 @@
 #include "gfx/Hud.h"
 #include "gfx/OpaqueSpans.h"
 #include "gfx/PixelAccess.h"
+#include "simulation/Screenshot.h"
+#include "tests/BadFilesTree.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -96,6 +98,34 @@ TEST(OpaqueSpans, PiecesDrawExactlyWhatTheKeyedBlitDraws) {
     }
 }
 
+// Each piece is a surface of its own: a checkerboard frame, all lone pixels,
+// once became 153,600 of them at 640 x 480 (drawing twenty times slower than
+// the keyed blit) and 2 million at 2048 x 2048 (1.25 GiB). Up to MostPieces
+// rectangles the picture is cut; beyond, it is left whole, none held, and
+// drawn by the keyed blit. The game's frame is cut into its two sides.
+TEST(OpaqueSpans, PictureOfMoreRectanglesThanMostPiecesIsLeftWhole) {
+    TestScreen display(false);
+    const auto checkerboard = [](int x, int y) { return (x + y) % 2 == 0; };
+    SurfacePtr frame = LoadKeyedImage(DataPath("Images/Panorama/Contour.png").c_str(), 255, 255, 0);
+    SurfacePtr most = KeyedPicture(64, 32, checkerboard);  // 32 lone pixels in each of 32 rows
+    SurfacePtr over = KeyedPicture(66, 32, checkerboard);
+    SurfacePtr screenWide = KeyedPicture(640, 480, checkerboard);
+    const struct {
+        const char* name;
+        SDL_Surface* picture;
+        size_t rects;  // 0 when left whole
+    } cases[] = {{"the game's frame", frame.get(), 2},
+                 {"1,024 lone pixels", most.get(), OpaqueSpans::MostPieces},
+                 {"1,056 lone pixels", over.get(), 0},
+                 {"153,600 lone pixels", screenWide.get(), 0}};
+    static_assert(OpaqueSpans::MostPieces == 1024, "the cases above count to it");
+    for (const auto& c : cases) {
+        const OpaqueSpans spans(c.picture, c.picture->format->colorkey);
+        EXPECT_EQ(spans.Rects().size(), c.rects) << c.name;
+        EXPECT_EQ(spans.Complete(), c.rects != 0) << c.name;
+    }
+}
+
 TEST(OpaqueSpans, PictureOfPaletteIndicesIsLeftWhole) {
     SurfacePtr picture(SDL_CreateRGBSurface(SDL_SWSURFACE, 8, 8, 8, 0, 0, 0, 0));
     SDL_SetColorKey(picture.get(), SDL_SRCCOLORKEY, 0);
@@ -103,21 +133,35 @@ TEST(OpaqueSpans, PictureOfPaletteIndicesIsLeftWhole) {
 }
 
 // On an SDL that run-length encodes the frame's key and on one that does
-// not (then the frame goes by its opaque rectangles), the HUD draws what
-// keyed blits of its two pictures draw, and draws it again the same.
+// not (then the frame goes by its opaque rectangles, or whole when it has
+// too many), the HUD draws what keyed blits of its two pictures draw, and
+// draws it again the same: the game's frame and a checkerboard one.
 TEST(HudDrawing, FrameAndGaugeLookAsKeyedBlitsOfThem) {
     TestScreen display(false);
-    SurfacePtr frame = LoadKeyedImage(DataPath("Images/Panorama/Contour.png").c_str(), 255, 255, 0);
-    SurfacePtr gauge = LoadKeyedImage(DataPath("Images/Jauge/P3.png").c_str(), 255, 103, 139);
-    SurfacePtr expected = Backdrop(640, 480);
-    DrawSurface(frame.get(), expected.get(), MakeRect(0, 0, 640, 480));
-    DrawSurface(gauge.get(), expected.get(), MakeRect(0, 2, 0, 0));
-    Hud hud(display.screen);
-    for (int draw = 0; draw < 2; ++draw) {
-        DrawSurface(Backdrop(640, 480).get(), display.screen, MakeRect(0, 0, 0, 0));
-        hud.Draw(4);
-        SurfacePtr drawn = NewSurface(640, 480);
-        DrawSurface(display.screen, drawn.get(), MakeRect(0, 0, 0, 0));
-        EXPECT_EQ(PixelsChanged(drawn.get(), expected.get(), MakeRect(0, 0, 640, 480)), 0);
+    BadFilesTree checkered;
+    checkered.Remove("Images/Panorama/Contour.png");  // the link, not the real file
+    SurfacePtr board = NewSurface(640, 480, Key);
+    for (int y = 0; y < 480; ++y) {
+        for (int x = y % 2; x < 640; x += 2) {
+            WritePixel(board.get(), x, y, 0x802040);
+        }
+    }
+    ASSERT_TRUE(SaveScreenshot(board.get(), checkered.PathOf("Images/Panorama/Contour.png")));
+    for (const std::string& data : {std::string(CORVANEL_DATA_DIR), checkered.Path()}) {
+        SCOPED_TRACE(data);
+        WorkingFolder folder(data);
+        SurfacePtr frame = LoadKeyedImage("./Images/Panorama/Contour.png", 255, 255, 0);
+        SurfacePtr gauge = LoadKeyedImage("./Images/Jauge/P3.png", 255, 103, 139);
+        SurfacePtr expected = Backdrop(640, 480);
+        DrawSurface(frame.get(), expected.get(), MakeRect(0, 0, 640, 480));
+        DrawSurface(gauge.get(), expected.get(), MakeRect(0, 2, 0, 0));
+        Hud hud(display.screen);
+        for (int draw = 0; draw < 2; ++draw) {
+            DrawSurface(Backdrop(640, 480).get(), display.screen, MakeRect(0, 0, 0, 0));
+            hud.Draw(4);
+            SurfacePtr drawn = NewSurface(640, 480);
+            DrawSurface(display.screen, drawn.get(), MakeRect(0, 0, 0, 0));
+            EXPECT_EQ(PixelsChanged(drawn.get(), expected.get(), MakeRect(0, 0, 640, 480)), 0);
+        }
     }
 }
