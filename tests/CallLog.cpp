@@ -87,6 +87,10 @@ void CallLog::Note(const std::string& line) {
     }
 }
 
+std::string CallLog::Named(const void* thing) {
+    return NameOf(thing);
+}
+
 std::vector<std::string> CallLog::Starting(const std::string& prefix) const {
     std::vector<std::string> found;
     for (const std::string& line : lines) {
@@ -197,6 +201,9 @@ int SDL_Flip(SDL_Surface* screen) {
     static auto real = Real<int (*)(SDL_Surface*)>("SDL_Flip");
     if (Listens(CallLog::Flips)) {
         CallLog::Note("flip " + std::to_string(Platform::GetTicks()));
+    }
+    if (Listens(CallLog::Shown)) {
+        listening->shown.emplace_back(SDL_ConvertSurface(screen, screen->format, SDL_SWSURFACE));
     }
     return real(screen);
 }
