@@ -245,7 +245,13 @@ TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
                                v.size}))
                     << "shot " << k;
             }
-            for (int n = 1; n <= std::max(v.every, 40); ++n) {
+            // The next update shows each new shot in its first image.
+            const EnemyMedia& media = bank.Media(v.kind);
+            CutDrawn({});
+            enemy->Update();
+            EXPECT_EQ(CutDrawn({media.shotImageA.get(), media.shotImageB.get()}),
+                      std::vector<int>(count, 0));
+            for (int n = 2; n <= std::max(v.every, 40); ++n) {
                 enemy->Update();
             }
             const int volleys = v.every ? 1 + 40 / v.every : 1;

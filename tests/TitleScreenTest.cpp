@@ -66,3 +66,23 @@ TEST(TitleScreen, KeysAndButtonsFollowTheirRules) {
         EXPECT_EQ(log.Starting("flip").size(), picture.size());
     }
 }
+
+// The pacer is given the clock after the frame's drawing and polling: with
+// 5 ms of work a frame the title still flips every 13 ms.
+TEST(TitleScreen, FramesArePacedFromTheClockAfterTheirWork) {
+    TestScreen display(false);
+    VirtualPlatform clock(500);
+    clock.Install();
+    clock.ChargeWork(5);
+    TitleScreen title(display.screen, 13);
+    int polls = 0;
+    clock.OnEmptyQueue([&] {
+        if (++polls == 4) {
+            clock.PushKeyDown(SDLK_ESCAPE);
+        }
+    });
+    CallLog log(CallLog::Flips);
+    EXPECT_FALSE(title.Run());
+    EXPECT_EQ(log.lines,
+              (std::vector<std::string>{"flip 500", "flip 513", "flip 526", "flip 539"}));
+}
