@@ -16,6 +16,7 @@
 //   fade <fade ms> <ms>                 Mix_FadeOutMusic
 //   sound <file> channel <c> loops <n> ticks <t>   Mix_PlayChannelTimed
 //   srand                               srand
+//   mode <w>x<h>x<bits> <flags>         SDL_SetVideoMode (flags in hex)
 // With Shown, the log also keeps a copy of the display at each flip: what
 // the player saw, whatever is drawn after it.
 // Tests add lines of their own with Note, to see where their calls fall.
@@ -37,7 +38,7 @@ extern void (*converted)(SDL_Surface* picture);
 class CallLog {
 public:
     enum Kind { Keys = 1, Blits = 2, Flips = 4, Music = 8, Sounds = 16, Seeds = 32, All = 63 };
-    enum { Shown = 64 };
+    enum { Shown = 64, Modes = 128 };
 
     explicit CallLog(int kinds = All);
     ~CallLog();
