@@ -133,7 +133,8 @@ TEST_F(LoopTest, TheFinalBossFinishingWinsEvenInTheFrameTheLastLifeGoes) {
     EXPECT_EQ(screens, (std::vector<EndScreen>{EndScreen::Newspaper, EndScreen::Summary}));
 }
 
-// The ship the play-through builds: 36 x 33 at (306, 420), a full gauge on
+// The ship the play-through builds: 36 x 33 at (306, 420) with 60 shot
+// slots, a full gauge on
 // the first frame and six lives, each lost in an explosion of 64 x 64 cells
 // 0 to 14 centred on the ship, a cell changing in the first frame more than
 // 20 ms after the last change. From each hit on, frames last 21 and 20 ms in
@@ -142,10 +143,11 @@ TEST_F(LoopTest, ThePlayThroughsShipHasItsOwnNumbers) {
     Put(0, Gunner());
     lastFrame = 5000;
     Box start = {};
-    int exploding = 0;
+    int slots = 0, exploding = 0;
     onFrame = [&](const PlayView& view) {
         if (view.frame == 1) {
             start = BoxOf(view.hero->GetRect());
+            slots = view.hero->GetShotSlotCount();
         }
         const bool hit = view.hero->GetState() == HeroState::Exploding;
         exploding = hit ? exploding + 1 : 0;
@@ -155,6 +157,7 @@ TEST_F(LoopTest, ThePlayThroughsShipHasItsOwnNumbers) {
     RunGame();
     EXPECT_EQ(ending, PlayEnding::GameOver);
     EXPECT_EQ(start, (Box{306, 420, 36, 33}));
+    EXPECT_EQ(slots, 60);
     std::vector<std::string> gauges;
     std::vector<std::vector<int>> explosions;
     std::vector<int> places;
