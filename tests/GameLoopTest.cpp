@@ -134,11 +134,11 @@ TEST_F(LoopTest, TheFinalBossFinishingWinsEvenInTheFrameTheLastLifeGoes) {
 }
 
 // The ship the play-through builds: 36 x 33 at (306, 420) with 60 shot
-// slots, a full gauge on
-// the first frame and six lives, each lost in an explosion of 64 x 64 cells
-// 0 to 14 centred on the ship, a cell changing in the first frame more than
-// 20 ms after the last change. From each hit on, frames last 21 and 20 ms in
-// turn: the first cell shows for one frame, every later one for two.
+// slots, a full gauge on the first frame and six lives, each lost in an
+// explosion of 64 x 64 cells 0 to 14 centred on the ship, a cell changing in
+// the first frame more than 20 ms after the last change. From each hit on,
+// frames last 21 and 20 ms in turn: the first cell shows for one frame,
+// every later one for two.
 TEST_F(LoopTest, ThePlayThroughsShipHasItsOwnNumbers) {
     Put(0, Gunner());
     lastFrame = 5000;
