@@ -82,3 +82,28 @@ TEST_F(BackgroundTest, StripCopiesLeapFrogAndTheWrapShowsFromTheNextFrame) {
     EXPECT_EQ(RowShown(200, 0), 906);
     EXPECT_EQ(clouds.RectB().y, -906);
 }
+
+// The wrap comes exactly at 480. Kind 0 starts over on the step that would
+// reach it; kind 2 moves whichever copy's top has reached it.
+TEST_F(BackgroundTest, EachKindWrapsExactlyAt480) {
+    Background full = RowCoded(Background::FullScreenWrap, MakeRect(0, 0, 640, 480));
+    full.Scroll(474);
+    full.Scroll(6);  // 474 + 6 would reach it
+    EXPECT_EQ(full.RectA().y, 0);
+    full.Scroll(473);
+    full.Scroll(6);  // 473 + 6 stays short of it
+    EXPECT_EQ(full.RectA().y, 479);
+    EXPECT_EQ(RowShown(300, 0), 1);
+
+    Background strip = RowCoded(Background::LeapFrogStrip, MakeRect(138, -70, 364, 550));
+    for (int copy = 0; copy < 2; ++copy) {
+        for (int frame = 1; frame <= 54; ++frame) {
+            strip.Scroll(10);
+        }
+        auto y = [&](bool b) { return b ? strip.RectB().y : strip.RectA().y; };
+        EXPECT_EQ(y(copy), 470);
+        strip.Scroll(10);
+        EXPECT_EQ(y(copy), -620) << copy;
+        EXPECT_EQ(y(!copy), -70) << copy;
+    }
+}

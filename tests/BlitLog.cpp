@@ -64,3 +64,16 @@ std::vector<int> DrawnTest::Draws(unsigned seed) {
     std::srand(seed);
     return draws;
 }
+
+std::vector<std::string> DrawnTest::Names(const std::vector<SDL_Surface*>& pictures) {
+    std::vector<std::string> names;
+    for (SDL_Surface* picture : pictures) {
+        names.push_back(CallLog::Named(picture));
+    }
+    return names;
+}
+
+int DrawnTest::Heard(const std::string& file, int channel) const {
+    const std::string line = " channel " + std::to_string(channel) + " loops 0 ticks -1";
+    return static_cast<int>(heard.Starting("sound " + file + line).size());
+}

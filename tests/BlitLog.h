@@ -4,12 +4,15 @@
 // What the game objects draw, read from the blits they make: every blit and
 // every picture converted for the display while a test runs, in order. Two
 // loads of one file give two surfaces that look alike; the log tells them
-// apart by the order in which they were loaded.
+// apart by the order in which they were loaded; the call log names each by
+// its file.
 
 #include <SDL.h>
 
+#include <string>
 #include <vector>
 
+#include "tests/CallLog.h"
 #include "tests/TestSupport.h"
 
 struct Blit {
@@ -35,9 +38,14 @@ protected:
     std::vector<int> CutDrawn(const std::vector<SDL_Surface*>& sources);
     // Seeds the generator: the first numbers it will give.
     static std::vector<int> Draws(unsigned seed);
+    // The files the pictures were loaded from.
+    static std::vector<std::string> Names(const std::vector<SDL_Surface*>& pictures);
+    // How often the file was played on the channel, once each, to its end.
+    int Heard(const std::string& file, int channel) const;
 
     bool audioDriverNamed;
     TestScreen display;
     VirtualPlatform clock{1000};
     ShotMaker shots{display.screen};
+    CallLog heard{CallLog::Sounds};
 };

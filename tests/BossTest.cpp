@@ -13,10 +13,13 @@
 
 namespace {
 
-// Where the level schedule places each boss, with its hit box halves.
+// Where the level schedule places each boss, with its hit box halves; its
+// frames and flash frames under ./Images/Ennemis/, and its arrival cry.
 struct Placement {
     int x, y, w, h, halfWidth, halfHeight;
     Boss* (*make)(SDL_Surface* screen, Rect rect, int halfWidth, int halfHeight);
+    const char* files[4];
+    std::vector<std::string> cry;
 };
 
 template <class Kind>
@@ -24,10 +27,40 @@ Boss* Build(SDL_Surface* screen, Rect rect, int halfWidth, int halfHeight) {
     return new Kind(screen, rect, halfWidth, halfHeight, 0);
 }
 
-const Placement RadioZondeAt = {502, -30, 314, 344, 47, 34, Build<RadioZonde>};
-const Placement MetroidAt = {56, 120, 82, 89, 30, 30, Build<Metroid>};
-const Placement FeeAt = {298, -73, 45, 74, 20, 20, Build<Fee>};
-const Placement XantumAt = {502, 0, 225, 239, 80, 80, Build<Xantum>};
+const Placement RadioZondeAt = {502,
+                                -30,
+                                314,
+                                344,
+                                47,
+                                34,
+                                Build<RadioZonde>,
+                                {"RadioZonde/RadioZonde", "RadioZonde/RadioZonde1",
+                                 "RadioZonde/RadioZonde_Flash", "RadioZonde/RadioZonde_Flash"},
+                                {}};
+const Placement MetroidAt = {
+    56,
+    120,
+    82,
+    89,
+    30,
+    30,
+    Build<Metroid>,
+    {"Metroid/Metroid", "Metroid/Metroid1", "Metroid/Metroid_Touche", "Metroid/Metroid1_Touche"},
+    {"sound Sound/Metroid.wav channel 5 loops 0 ticks -1"}};
+const Placement FeeAt = {
+    298, -73, 45,         74,
+    20,  20,  Build<Fee>, {"Fee/Fee1", "Fee/Fee2", "Fee/Fee1_Flash", "Fee/Fee2_Flash"},
+    {}};
+const Placement XantumAt = {
+    502,
+    0,
+    225,
+    239,
+    80,
+    80,
+    Build<Xantum>,
+    {"Xantum/Xantum", "Xantum/Xantum1", "Xantum/Xantum_Flash", "Xantum/Xantum_Flash"},
+    {"sound Sound/Xantum.wav channel 5 loops 0 ticks -1"}};
 
 // A boss's pictures in the order it loads them: its two frames, its two
 // flash frames, its explosion strip and its twelve shot images.
@@ -43,7 +76,17 @@ protected:
         boss.reset(p.make(display.screen, MakeRect(p.x + dx, p.y + dy, p.w, p.h), p.halfWidth,
                           p.halfHeight));
         pictures = CutLoads();
-        ASSERT_EQ(pictures.size(), 17u);
+        std::vector<std::string> files;
+        for (const char* file : p.files) {
+            files.push_back("./Images/Ennemis/" + std::string(file) + ".png");
+        }
+        files.push_back("./Images/Explosions/Explosion_192.png");
+        for (std::string colour : {"Rouge", "Bleu", "Vert", "Violet", "Cercle", "Glace"}) {
+            files.push_back("./Images/Tirs/Tir1_" + colour + "_Ennemi.bmp");
+            files.push_back("./Images/Tirs/Tir1" + std::string(colour == "Cercle" ? "_" : "a_") +
+                            colour + "_Ennemi.bmp");
+        }
+        ASSERT_EQ(Names(pictures), files);
     }
     // One frame of play, as the Game runs it: whether the boss stays, and
     // the frame or flash frame it showed (0 to 3), or -1.
@@ -120,12 +163,14 @@ TEST_F(BossTest, EachBossFliesInWithItsNumbers) {
         Make(c.at);
         SCOPED_TRACE(boss->Name());
         EXPECT_EQ(boss->GetScore(), c.points);
+        heard.lines.clear();
         const int cries = SoundPlayCount(BossArrivalChannel);
         for (int timer = 0; timer < c.approach; ++timer) {
             EXPECT_EQ(Step(), (timer / c.period + 1) % 2) << timer;
             EXPECT_EQ(SoundPlayCount(BossArrivalChannel) - cries, c.cries);
         }
         EXPECT_EQ(BoxOf(boss->GetRect()), (Box{c.endX, c.endY, c.at.w, c.at.h}));
+        EXPECT_EQ(heard.lines, c.at.cry);
 
         // The frame that starts the attack neither moves, animates nor fires.
         const int frame = boss->Frame();
@@ -182,7 +227,7 @@ TEST_F(BossTest, AttackPhasesFireTheirBurstsAndHandOver) {
         int spin = 0, direction = 1, frame = boss->Frame(), bursts = 0;
         for (int timer = 0; timer < a.length; ++timer) {
             const std::vector<int> d = Draws(timer + 1);
-            const int sounds = SoundPlayCount(EnemyShotChannel);
+            const int sounds = Heard("Sound/Shot1.wav", EnemyShotChannel);
             const Rect at = boss->GetRect();
             const int fireSpin = a.turnsFirst
                                      ? (spin > 359 ? 360 - spin : spin) +
@@ -191,7 +236,8 @@ TEST_F(BossTest, AttackPhasesFireTheirBurstsAndHandOver) {
             frame = timer % a.period ? frame : 1 - frame;
             ASSERT_EQ(Step(), frame) << "timer " << timer;
             const bool fires = timer % a.cadence == 0 && timer < a.window;
-            ASSERT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, fires) << "timer " << timer;
+            ASSERT_EQ(Heard("Sound/Shot1.wav", EnemyShotChannel) - sounds, fires)
+                << "timer " << timer;
             if (fires) {
                 spin = a.turnsFirst ? fireSpin : (spin > 359 ? 360 - spin : spin) + a.spinStep;
                 direction = -direction;
@@ -291,6 +337,13 @@ TEST_F(BossTest, ABurstTakesTheLowestFreeSlotsAndIsHeardOnlyWhenComplete) {
               (std::vector<int>{d[1] % 360, d[2] % 360, d[3] % 360}));
     EXPECT_EQ(std::rand(), d[4]);
     EXPECT_EQ(SoundPlayCount(EnemyShotChannel), sounds + 1);
+
+    // Its shots are drawn over its body.
+    boss->Update();
+    const std::vector<int> drawn = CutDrawn(pictures);
+    ASSERT_GT(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0], boss->Frame());
+    EXPECT_GE(*std::min_element(drawn.begin() + 1, drawn.end()), ShotImages);
 }
 
 TEST_F(BossTest, AHitFlashesForOneFrameAndTheKillingHitExplodesInstead) {
@@ -329,7 +382,7 @@ TEST_F(BossTest, AHitFlashesForOneFrameAndTheKillingHitExplodesInstead) {
     }
     EXPECT_EQ(cells, expected);
     EXPECT_EQ(boss->ExplosionFrame(), 16);
-    EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel), booms + 1);
+    EXPECT_EQ(Heard("Sound/Explosion_Boss.wav", EnemyExplosionChannel), 1);
 }
 
 // Xantum finishes on the 36th frame after its explosion and its shots go

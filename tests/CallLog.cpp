@@ -75,6 +75,10 @@ void CallLog::Note(const std::string& line) {
     }
 }
 
+std::string CallLog::Named(const void* thing) {
+    return NameOf(thing);
+}
+
 std::vector<std::string> CallLog::Starting(const std::string& prefix) const {
     std::vector<std::string> found;
     for (const std::string& line : lines) {
@@ -153,10 +157,23 @@ int SDL_UpperBlit(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* destin
     return real(source, sourceRect, destination, to);
 }
 
+SDL_Surface* SDL_SetVideoMode(int width, int height, int bits, Uint32 flags) {
+    static auto real = Real<SDL_Surface* (*)(int, int, int, Uint32)>("SDL_SetVideoMode");
+    if (Listens(CallLog::Modes)) {
+        char line[64];
+        std::snprintf(line, sizeof line, "mode %dx%dx%d %x", width, height, bits, flags);
+        CallLog::Note(line);
+    }
+    return real(width, height, bits, flags);
+}
+
 int SDL_Flip(SDL_Surface* screen) {
     static auto real = Real<int (*)(SDL_Surface*)>("SDL_Flip");
     if (Listens(CallLog::Flips)) {
         CallLog::Note("flip " + std::to_string(Platform::GetTicks()));
+    }
+    if (Listens(CallLog::Shown)) {
+        listening->shown.emplace_back(SDL_ConvertSurface(screen, screen->format, SDL_SWSURFACE));
     }
     return real(screen);
 }

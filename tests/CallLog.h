@@ -16,11 +16,16 @@
 //   fade <fade ms> <ms>                 Mix_FadeOutMusic
 //   sound <file> channel <c> loops <n> ticks <t>   Mix_PlayChannelTimed
 //   srand                               srand
+//   mode <w>x<h>x<bits> <flags>         SDL_SetVideoMode (flags in hex)
+// With Shown, the log also keeps a copy of the display at each flip: what
+// the player saw, whatever is drawn after it.
 // Tests add lines of their own with Note, to see where their calls fall.
 #include <SDL.h>
 
 #include <string>
 #include <vector>
+
+#include "gfx/Image.h"
 
 // Other listeners on the same wire, for tests that keep their own record:
 // while set, each is told of every blit (before SDL clips its rectangles)
@@ -33,6 +38,7 @@ extern void (*converted)(SDL_Surface* picture);
 class CallLog {
 public:
     enum Kind { Keys = 1, Blits = 2, Flips = 4, Music = 8, Sounds = 16, Seeds = 32, All = 63 };
+    enum { Shown = 64, Modes = 128 };
 
     explicit CallLog(int kinds = All);
     ~CallLog();
@@ -44,8 +50,11 @@ public:
 
     // The lines that start with the prefix, in order.
     std::vector<std::string> Starting(const std::string& prefix) const;
+    // The file a picture, sound or track was loaded from, or "unnamed".
+    static std::string Named(const void* thing);
 
     std::vector<std::string> lines;
+    std::vector<SurfacePtr> shown;  // the display at each flip, with Shown
     int kinds;
     // 0 or 1: what Mix_PlayingMusic answers instead of asking the mixer.
     int musicPlaying = -1;

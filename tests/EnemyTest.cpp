@@ -42,6 +42,31 @@ const Kind Kinds[] = {
      20, 3, 8, true},
 };
 
+// Each kind's media in the bank, by kind: its frames, hit frames, explosion
+// strip and two shot images under ./Images/, then its explosion and shot
+// sounds under Sound/.
+const std::vector<std::string> KindFiles[] = {
+    {"Ennemis/Piaf/Piaf.png", "Ennemis/Piaf/Piaf1.png", "Ennemis/Piaf/Piaf.png",
+     "Ennemis/Piaf/Piaf1.png", "Explosions/Ennemi_Explosion1.bmp", "Tirs/Tir0_Bleu_Ennemi.png",
+     "Tirs/Tir0a_Bleu_Ennemi.png", "Explosion1.wav", "Shot1.wav"},
+    {"Ennemis/AirBlade/Air_Blade.png", "Ennemis/AirBlade/Air_Blade1.png",
+     "Ennemis/AirBlade/Air_Blade_Touche.png", "Ennemis/AirBlade/Air_Blade_Touche1.png",
+     "Explosions/Explosion_160.png", "Tirs/Tir1_Violet_Ennemi.bmp", "Tirs/Tir1a_Violet_Ennemi.bmp",
+     "Explosion1.wav", "Shot1.wav"},
+    {"Ennemis/DarkAvionDuo/Dark_Avion_Duo.png", "Ennemis/DarkAvionDuo/Dark_Avion_Duo1.png",
+     "Ennemis/DarkAvionDuo/Dark_Avion_Duo_Flash.png",
+     "Ennemis/DarkAvionDuo/Dark_Avion_Duo1_Flash.png", "Heros/Heros_Explosion.png",
+     "Tirs/Tir0_Rouge_Ennemi.png", "Tirs/Tir0a_Rouge_Ennemi.png", "Explosion_Boss.wav",
+     "Shot1.wav"},
+    {"Ennemis/Missile/Missile.png", "Ennemis/Missile/Missile1.png", "Ennemis/Missile/Missile.png",
+     "Ennemis/Missile/Missile1.png", "Explosions/Ennemi_Explosion1.bmp",
+     "Tirs/Tir0_Bleu_Ennemi.png", "Tirs/Tir0a_Bleu_Ennemi.png", "Explosion1.wav", "Shot1.wav"},
+    {"Ennemis/DarkMetroid/DarkMetroid.png", "Ennemis/DarkMetroid/DarkMetroid1.png",
+     "Ennemis/DarkMetroid/DarkMetroid.png", "Ennemis/DarkMetroid/DarkMetroid1.png",
+     "Explosions/Explosion_Rouge_32.png", "Tirs/Tir0_Rouge_Ennemi.png",
+     "Tirs/Tir0a_Rouge_Ennemi.png", "explosion1.wav", "Shot1.wav"},
+};
+
 class EnemyTest : public DrawnTest {
 protected:
     EnemyBank bank;
@@ -85,6 +110,15 @@ TEST_F(EnemyTest, EachKindShowsItsNumbers) {
         EXPECT_EQ(enemy->GetShotSlotCount(), kind.slots);
 
         const EnemyMedia& media = bank.Media(kind.media);
+        const std::vector<std::string>& files = KindFiles[int(kind.media)];
+        const void* roles[] = {
+            media.frames[0].get(),    media.frames[1].get(),      media.hitFrames[0].get(),
+            media.hitFrames[1].get(), media.explosion.get(),      media.shotImageA.get(),
+            media.shotImageB.get(),   media.explosionSound.get(), media.shotSound.get()};
+        for (size_t role = 0; role < files.size(); ++role) {
+            EXPECT_EQ(CallLog::Named(roles[role]),
+                      (role < 7 ? "./Images/" : "Sound/") + files[role]);
+        }
         Occupy(*enemy, 1);
         const std::vector<SDL_Surface*> looks = {media.frames[0].get(), media.frames[1].get(),
                                                  media.hitFrames[0].get(), media.hitFrames[1].get(),
@@ -104,7 +138,7 @@ TEST_F(EnemyTest, EachKindShowsItsNumbers) {
         EXPECT_EQ(CutDrawn({looks.begin(), looks.begin() + 4}),
                   std::vector<int>{2 + enemy->GetFrame()});
         EXPECT_EQ(enemy->GetState(), EnemyState::Normal);  // for that one update
-        const int booms = SoundPlayCount(EnemyExplosionChannel);
+        const int booms = Heard("Sound/" + files[7], EnemyExplosionChannel);
         EXPECT_EQ(shots.HitAtCentre(*enemy, 1), 1);
         EXPECT_TRUE(enemy->IsDestroyed());
 
@@ -126,7 +160,7 @@ TEST_F(EnemyTest, EachKindShowsItsNumbers) {
         ASSERT_EQ(cells.size(), 2u * (kind.explosionFrames - 1));
         EXPECT_EQ(cells.back().sourceX, kind.explosionW * (kind.explosionFrames - 2));
         EXPECT_EQ(cells.back().sourceH, kind.explosionH);
-        EXPECT_EQ(SoundPlayCount(EnemyExplosionChannel) - booms, 1);
+        EXPECT_EQ(Heard("Sound/" + files[7], EnemyExplosionChannel) - booms, 1);
     }
 }
 
@@ -185,7 +219,7 @@ TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
         SCOPED_TRACE(Kinds[int(v.kind)].name);
         const int count = static_cast<int>(v.steps.size());
         for (int crowd : {0, 1}) {
-            const int sounds = SoundPlayCount(EnemyShotChannel);
+            const int sounds = Heard("Sound/Shot1.wav", EnemyShotChannel);
             auto enemy = Make(Kinds[int(v.kind)], 200, 10);
             Occupy(*enemy, crowd * (enemy->GetShotSlotCount() - count + 1));
             for (int n = 1; n < v.first; ++n) {
@@ -195,10 +229,11 @@ TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
             const Rect r = enemy->GetRect();
             if (v.first == 0) {
                 shots.HitAtCentre(*enemy, 1);
-                EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 1 - crowd);  // at once
+                EXPECT_EQ(Heard("Sound/Shot1.wav", EnemyShotChannel) - sounds,
+                          1 - crowd);  // at once
             }
             enemy->Update();
-            EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, 1 - crowd);
+            EXPECT_EQ(Heard("Sound/Shot1.wav", EnemyShotChannel) - sounds, 1 - crowd);
             if (crowd) {
                 EXPECT_EQ(enemy->Shots().LiveCount(), enemy->GetShotSlotCount());
                 continue;
@@ -210,12 +245,18 @@ TEST_F(EnemyTest, VolleysComeOnTheirRhythmFromTheirBox) {
                                v.size}))
                     << "shot " << k;
             }
-            for (int n = 1; n <= std::max(v.every, 40); ++n) {
+            // The next update shows each new shot in its first image.
+            const EnemyMedia& media = bank.Media(v.kind);
+            CutDrawn({});
+            enemy->Update();
+            EXPECT_EQ(CutDrawn({media.shotImageA.get(), media.shotImageB.get()}),
+                      std::vector<int>(count, 0));
+            for (int n = 2; n <= std::max(v.every, 40); ++n) {
                 enemy->Update();
             }
             const int volleys = v.every ? 1 + 40 / v.every : 1;
             EXPECT_EQ(enemy->Shots().LiveCount(), count * volleys);
-            EXPECT_EQ(SoundPlayCount(EnemyShotChannel) - sounds, volleys);
+            EXPECT_EQ(Heard("Sound/Shot1.wav", EnemyShotChannel) - sounds, volleys);
         }
     }
     // Destroyed, a DarkAvionDuo fires no more but keeps falling.

@@ -31,4 +31,11 @@ TEST(FramePacer, SleepsTheRestOfAnEarlyFrameAndNeverCatchesUpLostTime) {
     clock.Advance(1);
     pacer.Wait(clock.GetTicks());
     EXPECT_EQ(clock.GetTicks(), 1059u);
+
+    // A sleep that runs 2 ms long: the next frame counts from its real end.
+    clock.Oversleep(2);
+    clock.Advance(5);
+    pacer.Wait(clock.GetTicks());
+    EXPECT_EQ(clock.GetTicks(), 1074u);
+    EXPECT_EQ(pacer.NextDeadline(), 1087u);
 }

@@ -1,4 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
 #include "app/PlayThrough.h"
 #include "tests/CallLog.h"
 #include "tests/LoopHarness.h"
@@ -25,6 +29,29 @@ TEST_F(LoopTest, EachFrameRunsItsStepsInOrder) {
                                             "frame",      "gauge",   "flip"};
     EXPECT_EQ(Steps(log.lines, 1), steps);
     EXPECT_EQ(Steps(log.lines, 2), steps);
+}
+
+// The pacer reads the clock after the frame's work: a frame that works 5 ms
+// lasts 13, one that works 20 ms overruns and does not sleep. (The first
+// frame always overruns: the pacer was set before the lead-in.)
+TEST_F(LoopTest, FramesArePacedFromTheClockAfterTheirWork) {
+    for (Uint32 work : {5, 20}) {
+        SCOPED_TRACE(work);
+        clock.ChargeWork(work);
+        std::vector<Uint32> sleeps;
+        clock.OnDelay([&](Uint32 ms) { sleeps.push_back(ms); });
+        CallLog log(CallLog::Flips);
+        RunGame();
+        std::vector<Uint32> gaps;
+        for (size_t flip = 2; flip < log.lines.size(); ++flip) {
+            gaps.push_back(std::stoul(log.lines[flip].substr(5)) -
+                           std::stoul(log.lines[flip - 1].substr(5)));
+        }
+        EXPECT_EQ(gaps, (std::vector<Uint32>{work, std::max(work, 13u)}));
+        const std::vector<Uint32> paced = {1000, 500, 13 - work, 13 - work, 1000, 1000};
+        const std::vector<Uint32> unpaced = {1000, 500, 1000, 1000};
+        EXPECT_EQ(sleeps, work < 13 ? paced : unpaced);
+    }
 }
 
 // The ship is tested against the enemies in slot order, and the pass stops
@@ -104,6 +131,65 @@ TEST_F(LoopTest, TheFinalBossFinishingWinsEvenInTheFrameTheLastLifeGoes) {
     EXPECT_EQ(framesOutOfLives, 1);
     EXPECT_EQ(ending, PlayEnding::Victory);
     EXPECT_EQ(screens, (std::vector<EndScreen>{EndScreen::Newspaper, EndScreen::Summary}));
+}
+
+// The ship the play-through builds: 36 x 33 at (306, 420) with 60 shot
+// slots, a full gauge on the first frame and six lives, each lost in an
+// explosion of 64 x 64 cells 0 to 14 centred on the ship, a cell changing in
+// the first frame more than 20 ms after the last change. From each hit on,
+// frames last 21 and 20 ms in turn: the first cell shows for one frame,
+// every later one for two.
+TEST_F(LoopTest, ThePlayThroughsShipHasItsOwnNumbers) {
+    Put(0, Gunner());
+    lastFrame = 5000;
+    Box start = {};
+    int slots = 0, exploding = 0;
+    onFrame = [&](const PlayView& view) {
+        if (view.frame == 1) {
+            start = BoxOf(view.hero->GetRect());
+            slots = view.hero->GetShotSlotCount();
+        }
+        const bool hit = view.hero->GetState() == HeroState::Exploding;
+        exploding = hit ? exploding + 1 : 0;
+        clock.Advance(hit ? 20 + exploding % 2 : 0);
+    };
+    CallLog log(CallLog::Blits | CallLog::Flips);
+    RunGame();
+    EXPECT_EQ(ending, PlayEnding::GameOver);
+    EXPECT_EQ(start, (Box{306, 420, 36, 33}));
+    EXPECT_EQ(slots, 60);
+    std::vector<std::string> gauges;
+    std::vector<std::vector<int>> explosions;
+    std::vector<int> places;
+    bool before = false, now = false;  // the last frame and this one drew an explosion
+    for (const std::string& line : log.lines) {
+        int x = 0, y = 0, cellX = 0;
+        char gauge = 0;
+        if (std::sscanf(line.c_str(), "blit ./Images/Jauge/P%c.png", &gauge) == 1 &&
+            (gauges.empty() || gauges.back() != std::string(1, gauge))) {
+            gauges.emplace_back(1, gauge);
+        } else if (std::sscanf(line.c_str(),
+                               "blit ./Images/Heros/Heros_Explosion.png %d,%d from %d", &x, &y,
+                               &cellX) == 3) {
+            if (!before) {
+                explosions.emplace_back();
+                places.insert(places.end(), {x, y});
+            }
+            explosions.back().push_back(cellX / 64);
+            now = true;
+        } else if (line.rfind("flip", 0) == 0) {
+            before = std::exchange(now, false);
+        }
+    }
+    EXPECT_EQ(gauges, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7"}));
+    std::vector<int> cells = {0};
+    for (int cell = 1; cell <= 14; ++cell) {
+        cells.insert(cells.end(), {cell, cell});
+    }
+    EXPECT_EQ(explosions, std::vector<std::vector<int>>(6, cells));
+    ASSERT_GE(places.size(), 2u);
+    EXPECT_EQ(places[0], 306 + 18 - 32);
+    EXPECT_EQ(places[1], 420 + 16 - 32);
 }
 
 // From the frame in which the last life goes: a 1000 ms pause, the music's

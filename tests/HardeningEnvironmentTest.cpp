@@ -11,6 +11,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,6 +24,7 @@
 #include "app/EndScreens.h"
 #include "app/Program.h"
 #include "gfx/LiveCount.h"
+#include "platform/Platform.h"
 #include "platform/ProcessGuard.h"
 #include "tests/BadFilesTree.h"
 
@@ -167,6 +169,26 @@ int RunRealGame(const std::string& folder, int sig, long* peakKiB,
     return status;
 }
 
+// Pauses ten minutes on SDL's clock with TERM coming 50 ms in; gives up
+// with SIGALRM after a minute. Exits with 2 or 3 if it gets that far.
+void PauseAndSignalOnTheRealClock() {
+    ProcessGuard guard;
+    guard.LetSignalsIn();
+    Platform::SetBackend(nullptr);
+    sigevent event = {};
+    event.sigev_notify = SIGEV_SIGNAL;
+    event.sigev_signo = SIGTERM;
+    const itimerspec in50ms = {{0, 0}, {0, 50000000}};
+    timer_t timer;
+    if (timer_create(CLOCK_MONOTONIC, &event, &timer) != 0 ||
+        timer_settime(timer, 0, &in50ms, nullptr) != 0) {
+        std::exit(2);
+    }
+    alarm(60);
+    Platform::Delay(600000);
+    std::exit(3);
+}
+
 }  // namespace
 
 TEST(Hardening, WithoutAVideoModeTheRealGameSaysSoAndExitsWithOne) {
@@ -229,6 +251,14 @@ TEST(Hardening, ATerminationSignalEndsTheGameCleanlyFromEveryScreen) {
                     testing::KilledBySignal(c.sig),
                     "stopped by signal " + std::to_string(c.sig) + ": audio closed, SDL down");
     }
+}
+
+// On the real clock a pause ends early for a signal, so the 3 s of the
+// newspaper or the lead-in's second never hold a stop back: TERM 50 ms into
+// a ten-minute pause ends the game then. A pause that slept on would meet
+// the alarm a minute later instead.
+TEST(Hardening, ASignalCutsAPauseOnTheRealClockShort) {
+    EXPECT_EXIT(PauseAndSignalOnTheRealClock(), testing::KilledBySignal(SIGTERM), "");
 }
 
 // TERM, INT and HUP end the real game too. A 16000 x 16000 title picture

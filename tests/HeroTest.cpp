@@ -12,6 +12,11 @@ namespace {
 // pose (a pose p has its pair at 2p), the hit pair of each pose, the
 // explosion strip, the two shots.
 constexpr int NormalPair = 0, HitPair = 10, Strip = 20, BlueShot = 21, RedShot = 22;
+// The files of those pictures, each with how many pictures it fills.
+const std::pair<const char*, int> ShipFiles[] = {
+    {"Corvanel", 6},        {"Corvanel_Gauche", 2},        {"Corvanel_Droite", 2},
+    {"Corvanel_Touche", 6}, {"Corvanel_Touche_Gauche", 2}, {"Corvanel_Touche_Droite", 2},
+    {"Heros_Explosion", 1}, {"Heros_Tir_Bleu", 1},         {"Heros_Tir_Rouge", 1}};
 
 // A ship on a test display, with its own keyboard and stick, on a virtual
 // clock that moves 13 ms per frame.
@@ -26,7 +31,11 @@ protected:
     void Make(int x = Hero::StartX, int y = Hero::StartY, int lives = 6) {
         hero = MakeShip(display.screen, x, y, lives);
         pictures = CutLoads();
-        ASSERT_EQ(pictures.size(), 23u);
+        std::vector<std::string> files;
+        for (const auto& [file, count] : ShipFiles) {
+            files.resize(files.size() + count, "./Images/Heros/" + std::string(file) + ".png");
+        }
+        ASSERT_EQ(Names(pictures), files);
     }
     // One frame as the game runs it: fire, move, update. Keeps what it drew
     // and tells the ship's own picture, or -1.
@@ -154,7 +163,7 @@ TEST_F(HeroTest, PoseTiltAndAnimationChooseThePictureShown) {
 
 TEST_F(HeroTest, TheGunFiresOnlyWhenMoreThan60msHavePassed) {
     Make();
-    const int sounds = SoundPlayCount(HeroShotChannel);
+    const char* const sound = "Sound/Shot4.wav";
     keys[SDLK_g] = 1;
     hero->Fire(keys, &stick);  // the first press fires at once
     ASSERT_EQ(hero->Shots().LiveCount(), 1);
@@ -166,7 +175,7 @@ TEST_F(HeroTest, TheGunFiresOnlyWhenMoreThan60msHavePassed) {
     clock.Advance(1);
     hero->Fire(keys, &stick);
     EXPECT_EQ(hero->Shots().LiveCount(), 2);
-    EXPECT_EQ(SoundPlayCount(HeroShotChannel) - sounds, 2);
+    EXPECT_EQ(Heard(sound, HeroShotChannel), 2);
     hero->Update();  // a blue shot climbs 6 pixels an update
     EXPECT_EQ(CutBlits({pictures[BlueShot]}).at(0).y, Hero::StartY - 26);
 
@@ -176,10 +185,10 @@ TEST_F(HeroTest, TheGunFiresOnlyWhenMoreThan60msHavePassed) {
         hero->Fire(keys, &stick);
     }
     EXPECT_EQ(hero->Shots().LiveCount(), 60);
-    EXPECT_EQ(SoundPlayCount(HeroShotChannel) - sounds, 60);
+    EXPECT_EQ(Heard(sound, HeroShotChannel), 60);
     hero->DestroyShot(30);
     hero->Fire(keys, &stick);  // no wait: the refusal kept the time
-    EXPECT_EQ(SoundPlayCount(HeroShotChannel) - sounds, 61);
+    EXPECT_EQ(Heard(sound, HeroShotChannel), 61);
 }
 
 TEST_F(HeroTest, NearMissesTurnTheNextTwentyFramesOfShotsRed) {
@@ -246,7 +255,6 @@ TEST_F(HeroTest, OneLifePerHitThenReentryAndRecoveryInTheHitLook) {
     hero->CheckBodyHit(hero->GetRect(), 10, 10);
     EXPECT_EQ(hero->GetState(), HeroState::Exploding);
 
-    const int explosionSounds = SoundPlayCount(HeroExplosionChannel);
     // The explosion: one update that shows nothing, then 15 strip cells of
     // two 13 ms updates each, centred on the ship; the next takes the life.
     // Neither the controls nor the gun work while it explodes or re-enters.
@@ -267,7 +275,7 @@ TEST_F(HeroTest, OneLifePerHitThenReentryAndRecoveryInTheHitLook) {
         expectedCells.push_back(cell / 2);
     }
     EXPECT_EQ(cells, expectedCells);
-    EXPECT_EQ(SoundPlayCount(HeroExplosionChannel) - explosionSounds, 1);
+    EXPECT_EQ(Heard("Sound/Explosion1_UP.wav", HeroExplosionChannel), 1);
     EXPECT_EQ(hero->GetLives(), 1);
     EXPECT_EQ(hero->GetState(), HeroState::Entering);
     EXPECT_EQ(BoxOf(hero->GetRect()), (Box{Hero::StartX, Hero::ReentryY, 36, 33}));
