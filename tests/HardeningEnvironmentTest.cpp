@@ -173,7 +173,6 @@ int RunRealGame(const std::string& folder, int sig, long* peakKiB,
 // with SIGALRM after a minute. Exits with 2 or 3 if it gets that far.
 void PauseAndSignalOnTheRealClock() {
     ProcessGuard guard;
-    guard.LetSignalsIn();
     Platform::SetBackend(nullptr);
     sigevent event = {};
     event.sigev_notify = SIGEV_SIGNAL;
