@@ -11,6 +11,7 @@
 
 #include "gfx/BitmapFont.h"
 #include "gfx/Image.h"
+#include "gfx/OpaqueSpans.h"
 #include "tools/fuzz/FuzzSupport.h"
 
 namespace {
@@ -24,6 +25,10 @@ void LoadAndDraw(const char* path) {
     SDL_Surface* screen = SDL_GetVideoSurface();
     SurfacePtr keyed = LoadKeyedImage(path, 255, 0, 255);
     DrawSurface(keyed.get(), screen, MakeRect(-3, 5, 0, 0));
+    // The HUD's cut of a keyed frame into opaque pieces, as the SDL2-based
+    // library draws it.
+    const OpaqueSpans pieces(keyed.get(), keyed->format->colorkey);
+    pieces.Draw(screen, MakeRect(0, 0, 0, 0));
     SurfacePtr opaque = LoadOpaqueImage(path);
     DrawSurface(opaque.get(), screen, MakeRect(600, 470, 0, 0));
 }
