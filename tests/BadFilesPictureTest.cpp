@@ -11,6 +11,7 @@
 
 #include "gfx/BitmapFont.h"
 #include "gfx/LiveCount.h"
+#include "platform/PictureFile.h"
 #include "simulation/Simulation.h"
 #include "tests/BadFilesTree.h"
 
@@ -192,4 +193,61 @@ TEST(BadFiles, ALongFontStripKeepsTheRank) {
     VirtualPlatform clock(0);
     clock.Install();
     EXPECT_GT(RankPixelsShown(display.screen, clock, 2500), 0);
+}
+
+namespace {
+
+void PutNumber(std::string& bytes, size_t at, Uint32 value, bool bigEndian) {
+    for (int i = 0; i < 4; ++i) {
+        bytes[at + i] = static_cast<char>(value >> (bigEndian ? 24 - 8 * i : 8 * i));
+    }
+}
+
+// A PNG's signature and header chunk alone, of that size.
+std::string PngHeader(Uint32 width, Uint32 height) {
+    std::string png = "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR"s + std::string(8, '\0') +
+                      "\x08\x06\0\0\0"s + std::string(4, '\0');
+    PutNumber(png, 16, width, true);
+    PutNumber(png, 20, height, true);
+    return png;
+}
+
+// A 24-bit BMP's file and info headers alone, of that size.
+std::string BmpHeader(Uint32 width, Sint32 height) {
+    std::string bmp = "BM"s + std::string(52, '\0');
+    PutNumber(bmp, 10, 54, false);
+    PutNumber(bmp, 14, 40, false);
+    PutNumber(bmp, 18, width, false);
+    PutNumber(bmp, 22, static_cast<Uint32>(height), false);
+    bmp[26] = 1;
+    bmp[28] = 24;
+    return bmp;
+}
+
+}  // namespace
+
+// Each bound of a picture's size at its edge and one past it, for the width
+// and the height apart, in both formats: a side of 16383 pixels, and
+// 4096 x 4096 pixels in all (a long strip included).
+TEST(BadFiles, EachPictureBoundHoldsAtItsEdge) {
+    const struct {
+        Uint32 width, height;
+        bool fits;
+    } sizes[] = {{1, 1, true},          {0, 1, false},         {1, 0, false},
+                 {16383, 1, true},      {16384, 1, false},     {1, 16383, true},
+                 {1, 16384, false},     {4096, 4096, true},    {4097, 4096, false},
+                 {4096, 4097, false},   {16383, 1024, true},   {16383, 1025, false},
+                 {1024, 16383, true},   {1025, 16383, false}};
+    for (const auto& size : sizes) {
+        for (bool bottomUp : {true, false}) {
+            const Sint32 height = static_cast<Sint32>(size.height) * (bottomUp ? 1 : -1);
+            for (const std::string& header :
+                 {PngHeader(size.width, size.height), BmpHeader(size.width, height)}) {
+                bool endsEarly = false;
+                const auto* bytes = reinterpret_cast<const Uint8*>(header.data());
+                EXPECT_EQ(CheckPicture(bytes, header.size(), false, &endsEarly), size.fits)
+                    << header.substr(0, 2) << " " << size.width << " x " << height;
+            }
+        }
+    }
 }

@@ -286,3 +286,26 @@ TEST(BadFiles, AWavWithChunksBeforeItsFormatIsReadLikeAnyOther) {
     EXPECT_EQ(format.channels, 1);
     EXPECT_EQ(format.frames, 100);
 }
+
+// Each bound of an effect at its edge and one past it: the lowest and the
+// highest rate, and the converted size of 16 MiB, at the device's rate and
+// at half of it (each sample then takes twice the room).
+TEST(BadFiles, EachSoundBoundHoldsAtItsEdge) {
+    TestScreen display;
+    ASSERT_TRUE(display.audioOpen);
+    BadFilesTree tree;
+    const std::string wav = tree.PathOf("Sound/Shot1.wav");
+    const Uint32 Limit = 16u << 20;  // bytes once converted: 4 a frame at 44100 Hz
+    const struct {
+        Uint32 rate, bytes;
+        bool plays;
+    } sounds[] = {{3999, 400, false},          {4000, 400, true},
+                  {192000, 400, true},         {192001, 400, false},
+                  {44100, Limit / 4, true},    {44100, Limit / 4 + 1, false},
+                  {22050, Limit / 8, true},    {22050, Limit / 8 + 1, false}};
+    for (const auto& sound : sounds) {
+        tree.Write("Sound/Shot1.wav", WavOfSilence(sound.rate, sound.bytes, sound.bytes));
+        EXPECT_EQ(LoadSound(wav.c_str()) != nullptr, sound.plays)
+            << sound.rate << " Hz, " << sound.bytes << " bytes";
+    }
+}
