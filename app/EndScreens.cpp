@@ -6,9 +6,9 @@
 #include "app/PlayObserver.h"
 #include "gfx/BitmapFont.h"
 #include "gfx/Image.h"
-#include "gfx/Platform.h"
-#include "gfx/Trace.h"
 #include "hero/Hero.h"
+#include "platform/Platform.h"
+#include "platform/Trace.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/FramePacer.h"
 
-#include "gfx/Platform.h"
 #include "gfx/Ticks.h"
+#include "platform/Platform.h"
 
 FramePacer::FramePacer(Uint32 now, Uint32 period) : nextDeadline(now + period), period(period) {}
 

@@ -2,7 +2,7 @@
 #include "app/Game.h"
 
 #include "app/PlayThrough.h"
-#include "gfx/Platform.h"
+#include "platform/Platform.h"
 
 Game::Game(SDL_Surface* screen, int framePeriodMs) : screen(screen), framePeriodMs(framePeriodMs) {}
 

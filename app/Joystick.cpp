@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/Joystick.h"
 
-#include "gfx/Platform.h"
+#include "platform/Platform.h"
 
 namespace {
 // The one record of the whole program; it outlives every Joystick.

@@ -2,15 +2,7 @@
 #pragma once
 
 #include <SDL.h>
-
-// What the stick and its fire button say this frame, one flag each, 0 or 1.
-struct JoystickState {
-    Uint8 up;
-    Uint8 down;
-    Uint8 left;
-    Uint8 right;
-    Uint8 fire;
-};
+#include "platform/JoystickState.h"
 
 // Joystick 0, if there is one. Opening it also turns joystick events on, so
 // that its buttons reach the event queue and polling refreshes its state.

@@ -5,8 +5,8 @@
 
 #include "app/EndScreens.h"
 #include "app/EnemySchedule.h"
-#include "gfx/Platform.h"
-#include "gfx/Trace.h"
+#include "platform/Platform.h"
+#include "platform/Trace.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include "app/Game.h"
 #include "app/TitleScreen.h"
-#include "gfx/Failure.h"
 #include "gfx/Playfield.h"
-#include "gfx/ProcessGuard.h"
+#include "platform/Failure.h"
+#include "platform/ProcessGuard.h"
 
 int RunProgram() {
     // Before anything opens a file or starts a thread.

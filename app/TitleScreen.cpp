@@ -3,7 +3,7 @@
 
 #include "app/FramePacer.h"
 #include "app/Joystick.h"
-#include "gfx/Platform.h"
+#include "platform/Platform.h"
 
 TitleScreen::TitleScreen(SDL_Surface* screen, int framePeriodMs)
     : screen(screen),

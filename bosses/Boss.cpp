@@ -3,7 +3,7 @@
 
 #include "enemies/EnemyDrawing.h"
 #include "gfx/Playfield.h"
-#include "gfx/Trace.h"
+#include "platform/Trace.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "bosses/Boss.h"
 
 #include "gfx/Random.h"
-#include "gfx/Trace.h"
+#include "platform/Trace.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "enemies/EnemyDrawing.h"
 #include "gfx/Image.h"
-#include "gfx/Trace.h"
+#include "platform/Trace.h"
 
 RegularEnemy::RegularEnemy(SDL_Surface* screen, const EnemyBank* bank, Rect rect, int halfWidth,
                            int halfHeight, int appearTime, const RegularEnemyTraits& traits)

@@ -5,9 +5,9 @@
 
 #include <cstring>
 
-#include "gfx/Failure.h"
-#include "gfx/PictureFile.h"
 #include "gfx/PixelAccess.h"
+#include "platform/Failure.h"
+#include "platform/PictureFile.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "gfx/LiveCount.h"
 #include "gfx/Rect.h"
+#include "platform/PictureFile.h"
 
 // Frees the surface; one made by the loaders below also leaves the live count.
 struct SurfaceDeleter {
@@ -20,12 +21,6 @@ struct SurfaceDeleter {
 };
 // A surface owned by the object that loaded it.
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
-
-// The game's largest picture is an explosion strip 3072 pixels wide. A
-// damaged header can make a few bytes read as a picture of many thousand
-// pixels a side (a 29-byte BMP became 13810 x 24886, 1.4 GB once converted),
-// so anything larger than this on a side counts as unreadable.
-constexpr int LargestPictureSide = 4096;
 
 // Reads a picture file as the loaders do, PNG through SDL_image and BMP
 // through SDL's own reader: the surface as read, owned by the caller, or

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gfx/Sound.h"
 
-#include "gfx/RegularFile.h"
-#include "gfx/SoundFormat.h"
+#include "platform/RegularFile.h"
+#include "platform/SoundFormat.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gfx/StripPlayback.h"
 
-#include "gfx/Platform.h"
 #include "gfx/Ticks.h"
+#include "platform/Platform.h"
 
 StripPlayback::StripPlayback(SDL_Surface* strip, int frameWidth, int frameHeight, int frameCount,
                              int frameTimeMs)

@@ -3,10 +3,10 @@
 
 #include <cstdlib>
 
-#include "gfx/Platform.h"
 #include "gfx/Playfield.h"
 #include "gfx/Ticks.h"
-#include "gfx/Trace.h"
+#include "platform/Platform.h"
+#include "platform/Trace.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 
 #include <SDL.h>
 
-#include "app/Joystick.h"
 #include "gfx/Image.h"
 #include "gfx/Rect.h"
 #include "gfx/Sound.h"
 #include "gfx/StripPlayback.h"
+#include "platform/JoystickState.h"
 #include "shots/ShotSlots.h"
 
 enum class HeroState : Sint32 {

@@ -3,8 +3,8 @@
 // loads is there in the format its name says and loads through the game's
 // own loaders at its size; the HUD frame's window is exactly the playfield
 // and each gauge fits the frame's left border.
+#include "assets/AssetContract.h"
 #include "tests/TestSupport.h"
-#include "tools/assetgen/AssetContract.h"
 
 namespace assetcontract {
 // Test names and failures show an image by its path.

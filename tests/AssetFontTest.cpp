@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The generated glyph strip against the strip format the font reads: one
 // glyph for each character from "!" to "~", and none after it.
+#include "assets/AssetContract.h"
 #include "gfx/BitmapFont.h"
 #include "tests/TestSupport.h"
-#include "tools/assetgen/AssetContract.h"
 
 TEST(AssetFontStrip, HasOneGlyphPerCharacterFromBangToTilde) {
     TestScreen screen(false);

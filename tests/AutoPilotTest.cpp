@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "tools/sim/AutoPilot.h"
+#include "simulation/AutoPilot.h"
 
 #include <set>
 
 #include "app/EndScreens.h"
+#include "simulation/Pilots.h"
 #include "tests/CallLog.h"
 #include "tests/TestSupport.h"
-#include "tools/sim/Pilots.h"
 
 namespace {
 

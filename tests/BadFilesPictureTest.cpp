@@ -11,8 +11,8 @@
 
 #include "gfx/BitmapFont.h"
 #include "gfx/LiveCount.h"
+#include "simulation/Simulation.h"
 #include "tests/BadFilesTree.h"
-#include "tools/sim/Simulation.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 
 #include <string>
 
+#include "assets/AssetContract.h"
 #include "gfx/LiveCount.h"
 #include "gfx/Sound.h"
+#include "simulation/Pilots.h"
+#include "simulation/Simulation.h"
 #include "tests/BadFilesTree.h"
-#include "tools/assetgen/AssetContract.h"
-#include "tools/sim/Pilots.h"
-#include "tools/sim/Simulation.h"
 
 namespace {
 

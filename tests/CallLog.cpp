@@ -9,16 +9,40 @@
 #include <cstdio>
 #include <map>
 
-#include "gfx/Platform.h"
+#include "platform/Platform.h"
 
 namespace {
 
 CallLog* listening = nullptr;
-// The file most recently opened, for the readers that take a stream.
-std::string opened;
+// Streams by the file they read, for the readers that take a stream. A
+// stream made any other way is left out, so that a new stream at a freed
+// one's address never inherits its name.
+std::map<const SDL_RWops*, std::string> streams;
 // Pictures, sounds and tracks by the file they came from; a converted
-// picture keeps the name of the one it was made from.
+// picture keeps the name of the one it was made from. Each name leaves with
+// its object, and a failed load names nothing.
 std::map<const void*, std::string> names;
+
+void Name(const void* thing, const std::string& name) {
+    if (thing) {
+        names[thing] = name;
+    }
+}
+
+// The file a stream reads, forgotten when the reader frees the stream.
+std::string StreamName(SDL_RWops* source, int freeSource) {
+    const auto found = streams.find(source);
+    const std::string name = found == streams.end() ? "unnamed" : found->second;
+    if (freeSource && found != streams.end()) {
+        streams.erase(found);
+    }
+    return name;
+}
+
+SDL_RWops* Unnamed(SDL_RWops* stream) {
+    streams.erase(stream);
+    return stream;
+}
 
 // SDL's own function of that name, past the one defined here. SDL_image is
 // only linked in for IMG_Load, which is defined here too, so it may have to
@@ -77,29 +101,55 @@ extern "C" {
 
 SDL_RWops* SDL_RWFromFile(const char* file, const char* mode) {
     static auto real = Real<SDL_RWops* (*)(const char*, const char*)>("SDL_RWFromFile");
-    opened = file;
-    return real(file, mode);
+    SDL_RWops* stream = real(file, mode);
+    streams.erase(stream);
+    if (stream) {
+        streams[stream] = file;
+    }
+    return stream;
+}
+
+SDL_RWops* SDL_RWFromFP(FILE* file, int autoClose) {
+    static auto real = Real<SDL_RWops* (*)(FILE*, int)>("SDL_RWFromFP");
+    return Unnamed(real(file, autoClose));
+}
+
+SDL_RWops* SDL_RWFromMem(void* memory, int size) {
+    static auto real = Real<SDL_RWops* (*)(void*, int)>("SDL_RWFromMem");
+    return Unnamed(real(memory, size));
+}
+
+SDL_RWops* SDL_RWFromConstMem(const void* memory, int size) {
+    static auto real = Real<SDL_RWops* (*)(const void*, int)>("SDL_RWFromConstMem");
+    return Unnamed(real(memory, size));
+}
+
+SDL_RWops* SDL_AllocRW(void) {
+    static auto real = Real<SDL_RWops* (*)(void)>("SDL_AllocRW");
+    return Unnamed(real());
 }
 
 SDL_Surface* IMG_Load(const char* file) {
     static auto real = Real<SDL_Surface* (*)(const char*)>("IMG_Load", "libSDL_image-1.2.so.0");
     SDL_Surface* read = real(file);
-    names[read] = file;
+    Name(read, file);
     return read;
 }
 
 SDL_Surface* SDL_LoadBMP_RW(SDL_RWops* source, int freeSource) {
     static auto real = Real<SDL_Surface* (*)(SDL_RWops*, int)>("SDL_LoadBMP_RW");
+    const std::string name = StreamName(source, freeSource);
     SDL_Surface* read = real(source, freeSource);
-    names[read] = opened;
+    Name(read, name);
     return read;
 }
 
 SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface) {
     static auto real = Real<SDL_Surface* (*)(SDL_Surface*)>("SDL_DisplayFormat");
     SDL_Surface* converted = real(surface);
-    if (names.count(surface)) {
-        names[converted] = names[surface];
+    const auto named = names.find(surface);
+    if (named != names.end()) {
+        Name(converted, named->second);
     }
     if (CallHooks::converted) {
         CallHooks::converted(converted);
@@ -154,8 +204,14 @@ int SDL_Flip(SDL_Surface* screen) {
 Mix_Music* Mix_LoadMUS(const char* file) {
     static auto real = Real<Mix_Music* (*)(const char*)>("Mix_LoadMUS");
     Mix_Music* music = real(file);
-    names[music] = file;
+    Name(music, file);
     return music;
+}
+
+void Mix_FreeMusic(Mix_Music* music) {
+    static auto real = Real<void (*)(Mix_Music*)>("Mix_FreeMusic");
+    names.erase(music);
+    real(music);
 }
 
 int Mix_PlayMusic(Mix_Music* music, int loops) {
@@ -188,9 +244,16 @@ int Mix_PlayingMusic(void) {
 
 Mix_Chunk* Mix_LoadWAV_RW(SDL_RWops* source, int freeSource) {
     static auto real = Real<Mix_Chunk* (*)(SDL_RWops*, int)>("Mix_LoadWAV_RW");
+    const std::string name = StreamName(source, freeSource);
     Mix_Chunk* chunk = real(source, freeSource);
-    names[chunk] = opened;
+    Name(chunk, name);
     return chunk;
+}
+
+void Mix_FreeChunk(Mix_Chunk* chunk) {
+    static auto real = Real<void (*)(Mix_Chunk*)>("Mix_FreeChunk");
+    names.erase(chunk);
+    real(chunk);
 }
 
 int Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ticks) {

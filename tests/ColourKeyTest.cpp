@@ -2,9 +2,9 @@
 #include <regex>
 
 #include "app/PlayThrough.h"
+#include "assets/AssetContract.h"
 #include "tests/CallLog.h"
 #include "tests/LoopHarness.h"
-#include "tools/assetgen/AssetContract.h"
 
 // A won play-through loads every keyed picture of the game: each load keys it
 // with SDL_SRCCOLORKEY alone and the colour of its row of the key table. The

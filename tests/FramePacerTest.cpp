@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/sim/VirtualPlatform.h"
+#include "simulation/VirtualPlatform.h"
 
 // The wrap of the clock is tested with the rest of the game's arithmetic.
 TEST(FramePacer, SleepsTheRestOfAnEarlyFrameAndNeverCatchesUpLostTime) {

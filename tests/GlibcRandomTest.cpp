@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "gfx/GlibcRandom.h"
+#include "platform/GlibcRandom.h"
 
 // GNU libc's first three numbers without srand, as every C program on Linux
 // draws them; where the C library is GNU's own, the copy also follows it

@@ -18,7 +18,7 @@
 #include "app/EndScreens.h"
 #include "app/Program.h"
 #include "gfx/LiveCount.h"
-#include "gfx/ProcessGuard.h"
+#include "platform/ProcessGuard.h"
 #include "tests/BadFilesTree.h"
 
 namespace {

@@ -2,11 +2,11 @@
 // A recorded run replays without its pilot: every clock reading, delay,
 // event, key state and stick state comes back from the file, so the
 // replay takes the same course to the last line of its trace.
-#include "tools/sim/Replay.h"
+#include "simulation/Replay.h"
 
+#include "simulation/Pilots.h"
+#include "simulation/Simulation.h"
 #include "tests/TestSupport.h"
-#include "tools/sim/Pilots.h"
-#include "tools/sim/Simulation.h"
 
 TEST(Replay, ARecordedRunRepeatsExactlyWithoutItsPilot) {
     const TempFile file("run.rec");

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "gfx/Failure.h"
+#include "platform/Failure.h"
 
 TestScreen::TestScreen(bool withAudio) {
     // A test before this one may have named another driver to see the game

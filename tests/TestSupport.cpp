@@ -13,9 +13,9 @@
 #include <sstream>
 
 #include "app/EndScreens.h"
+#include "assets/AssetContract.h"
 #include "gfx/LiveCount.h"
 #include "gfx/PixelAccess.h"
-#include "tools/assetgen/AssetContract.h"
 
 namespace fs = std::filesystem;
 

@@ -19,11 +19,11 @@
 #include "app/PlayObserver.h"
 #include "enemies/Enemy.h"
 #include "gfx/Image.h"
-#include "gfx/Trace.h"
 #include "hero/Hero.h"
+#include "platform/Trace.h"
 #include "shots/Shot.h"
+#include "simulation/VirtualPlatform.h"
 #include "tests/TestScreen.h"
-#include "tools/sim/VirtualPlatform.h"
 
 // Objects that clean up after themselves derive from this: copies would
 // clean up twice.

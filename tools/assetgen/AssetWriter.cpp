@@ -7,8 +7,8 @@
 
 #include "BmpWriter.h"
 #include "OggWriter.h"
-#include "PngWriter.h"
 #include "WavWriter.h"
+#include "assets/PngWriter.h"
 
 using assetcontract::ImageAsset;
 using assetcontract::Keying;

@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "AssetContract.h"
 #include "AudioBuffer.h"
-#include "Canvas.h"
+#include "assets/AssetContract.h"
+#include "assets/Canvas.h"
 
 // A canvas of the picture's size, filled with its key colour (black for
 // pictures without one), that guards the key.

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "Canvas.h"
+#include "assets/Canvas.h"
 
 // Writes the canvas as an uncompressed 24-bit Windows bitmap, which SDL's own
 // loader reads.

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "AssetContract.h"
 #include "PixelFont.h"
-#include "PngWriter.h"
+#include "assets/AssetContract.h"
+#include "assets/PngWriter.h"
 
 namespace {
 

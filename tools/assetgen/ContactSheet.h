@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "Canvas.h"
+#include "assets/Canvas.h"
 
 // Lays every sprite out on one picture, over a checkerboard that shows which
 // pixels are keyed out, each with its file name below it. Long strips are cut

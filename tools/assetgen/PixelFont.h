@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "Canvas.h"
+#include "assets/Canvas.h"
 
 inline constexpr int GlyphRows = 9;  // seven for capitals, two for descenders
 inline constexpr int CapRows = 7;

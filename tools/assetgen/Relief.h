@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "Canvas.h"
 #include "Shapes.h"
+#include "assets/Canvas.h"
 
 struct Material {
     Rgb colour;

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Canvas.h"
 #include "Relief.h"
+#include "assets/Canvas.h"
 
 // Calls draw(offset) for the copies of a motif that can show on a picture
 // of the given height which wraps vertically: shifted up by one height, in

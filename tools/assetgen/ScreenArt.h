@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "Canvas.h"
 #include "PixelFont.h"
+#include "assets/Canvas.h"
 
 // A vertical colour gradient over the whole picture, scattered with stars
 // that fade out towards the bottom.

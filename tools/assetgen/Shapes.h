@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-#include "Canvas.h"
+#include "assets/Canvas.h"
 
 struct Point {
     double x;

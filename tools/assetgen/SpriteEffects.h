@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "AssetWriter.h"
-#include "Canvas.h"
+#include "assets/Canvas.h"
 
 // The sprite washed towards `tint` by `amount` (0 to 1), moved onto a new key
 // colour: what was background becomes `newKey`, no sprite pixel takes it.

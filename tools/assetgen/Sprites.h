@@ -2,7 +2,7 @@
 #pragma once
 // Sprites that the full-screen pictures show too.
 
-#include "Canvas.h"
+#include "assets/Canvas.h"
 
 // The player's ship on the given key colour; bank -1 rolls it left, +1 right.
 Canvas HeroShip(Rgb key, int bank);

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "AssetContract.h"
 #include "Random.h"
+#include "assets/AssetContract.h"
 
 inline constexpr double Rate = assetcontract::SampleRate;
 inline constexpr double TwoPi = 6.283185307179586;

@@ -11,8 +11,8 @@
 #include "bosses/Boss.h"
 #include "gfx/LiveCount.h"
 #include "gfx/Playfield.h"
-#include "tools/sim/SoakPilot.h"
-#include "tools/sim/SoakWatch.h"
+#include "simulation/SoakPilot.h"
+#include "simulation/SoakWatch.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
-#include "tools/sim/Pilots.h"
-#include "tools/sim/Report.h"
-#include "tools/sim/Simulation.h"
+#include "simulation/Pilots.h"
+#include "simulation/Report.h"
+#include "simulation/Simulation.h"
 
 namespace {
 

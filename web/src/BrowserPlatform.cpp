@@ -5,7 +5,7 @@
 // (BrowserClock.h), which it does not while the page is hidden.
 #include <SDL.h>
 
-#include "gfx/Platform.h"
+#include "platform/Platform.h"
 #include "web/src/BrowserClock.h"
 #include "web/src/BrowserKeys.h"
 #include "web/src/BrowserPads.h"

@@ -4,7 +4,7 @@
 // seeds it, puts every enemy where a Linux build puts it.
 #include <cstdlib>
 
-#include "gfx/GlibcRandom.h"
+#include "platform/GlibcRandom.h"
 
 extern "C" {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/PlayObserver.h"
-#include "gfx/Trace.h"
-#include "tools/sim/DrivenPlatform.h"
-#include "tools/sim/Simulation.h"
+#include "platform/Trace.h"
+#include "simulation/DrivenPlatform.h"
+#include "simulation/Simulation.h"
 #include "web/src/FrameGaps.h"
 
 // One play-through flown by the autopilot in the page. On virtual time the

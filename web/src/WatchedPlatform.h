@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tools/sim/DrivenPlatform.h"
+#include "simulation/DrivenPlatform.h"
 
 // The browser's clock and delays (BrowserClock.h), with the keys a pilot
 // holds instead of the keyboard's: the autopilot flies at real speed for a
