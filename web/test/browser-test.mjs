@@ -222,8 +222,7 @@ async function playWithKeys(browser, url) {
         '/Images/Panorama/Titre.png', null, 0, 0))) > 0.999;
   });
   check(true, '"Start again" starts the game again');
-  check(log.errors.length === 0, `no errors on the console${log.errors.length ? ':\n  ' +
-        log.errors.join('\n  ') : ''}`);
+  checkConsoleClean(log);
   await page.close();
 }
 
@@ -237,70 +236,79 @@ function checkNoElementPerEffect(sound) {
 const playHasStarted = async (page) => (await page.evaluate(() => window.corvanelProbe.matchesAt(
     '/Images/Panorama/Contour.png', [255, 255, 0], 0, 0))) > 0.9;
 
+function checkConsoleClean(log) {
+  check(log.errors.length === 0, `no errors on the console${log.errors.length ? ':\n  ' +
+        log.errors.join('\n  ') : ''}`);
+}
+
+// The page with a stand-in pad, once the title screen shows.
+async function openAtTitleWithPad(browser, url) {
+  const opened = await openPage(browser, url, { pad: true });
+  const { page } = opened;
+  await page.addScriptTag({ path: path.join(here, 'canvas-probe.js') });
+  await waitFor('the title picture', 60000, () => page.evaluate(
+      async () => window.corvanelPage.state === 'running' &&
+                  (await window.corvanelProbe.matchesAt('/Images/Panorama/Titre.png', null,
+                                                        0, 0)) > 0.999));
+  return opened;
+}
+
+// Holds the pad's stick or button until the canvas shows its effect.
+async function padUntil(page, what, action, effect) {
+  await page.evaluate(action);
+  return waitFor(what, 10000, effect);
+}
+
+const shipMoved = (page, test) => async () => {
+  const ship = await findShip(page);
+  return ship && test(ship) ? ship : null;
+};
+
+const shotsAbove = (page, bottom) => async () => {
+  const found = await page.evaluate(
+      (r) => window.corvanelProbe.find('/Images/Heros/Heros_Tir_Bleu.png', [255, 0, 255], r, 0.8),
+      { ...Playfield, bottom });
+  return found.length >= 2 ? found : null;
+};
+
 // A pad that shows itself on its first press: once on the title screen,
 // where that press starts play, and once during play, where it is used
 // from then on.
 async function playWithPad(browser, url) {
-  const pad = (page, fn) => page.evaluate(fn);
   {
-    const { page, log } = await openPage(browser, url, { pad: true });
-    await page.addScriptTag({ path: path.join(here, 'canvas-probe.js') });
-    await waitFor('the title picture', 60000, async () => (await page.evaluate(
-        () => window.corvanelPage.state === 'running' &&
-              window.corvanelProbe.matchesAt('/Images/Panorama/Titre.png', null, 0, 0)
-                  .then((share) => share > 0.999))));
-    await pad(page, () => window.standInPad.button(0, true));
-    await waitFor('the pad\'s first press to start play', 30000, () => playHasStarted(page));
+    const { page, log } = await openAtTitleWithPad(browser, url);
+    await padUntil(page, 'the pad\'s first press to start play',
+                   () => window.standInPad.button(0, true), () => playHasStarted(page));
     check(true, 'the first press of a pad that was not yet shown started play from the title');
-    await pad(page, () => window.standInPad.button(0, false));
+    await page.evaluate(() => window.standInPad.button(0, false));
     const start = await waitFor('the ship', 10000, () => findShip(page));
-    await pad(page, () => window.standInPad.axis(0, -1));
-    const moved = await waitFor('the stick to move the ship', 10000, async () => {
-      const ship = await findShip(page);
-      return ship && ship.x < start.x - 30 ? ship : null;
-    });
-    await pad(page, () => window.standInPad.axis(0, 0));
+    const moved = await padUntil(page, 'the stick to move the ship',
+                                 () => window.standInPad.axis(0, -1),
+                                 shipMoved(page, (ship) => ship.x < start.x - 30));
+    await page.evaluate(() => window.standInPad.axis(0, 0));
     check(true, `the stick moved the ship from x ${start.x} to x ${moved.x}`);
-    await pad(page, () => window.standInPad.button(0, true));
-    const shots = await waitFor('the pad to fire', 10000, async () => {
-      const found = await page.evaluate(
-          (r) => window.corvanelProbe.find('/Images/Heros/Heros_Tir_Bleu.png', [255, 0, 255], r, 0.8),
-          { ...Playfield, bottom: moved.y });
-      return found.length >= 2 ? found : null;
-    });
+    const shots = await padUntil(page, 'the pad to fire', () => window.standInPad.button(0, true),
+                                 shotsAbove(page, moved.y));
     check(shots.length >= 2, `button 0 fires: ${shots.length} shots in flight`);
-    check(log.errors.length === 0, `no errors on the console${log.errors.length ? ':\n  ' +
-          log.errors.join('\n  ') : ''}`);
+    checkConsoleClean(log);
     await page.close();
   }
   {
-    const { page, log } = await openPage(browser, url, { pad: true });
-    await page.addScriptTag({ path: path.join(here, 'canvas-probe.js') });
-    await waitFor('the title picture', 60000, async () => (await page.evaluate(
-        () => window.corvanelPage.state === 'running' &&
-              window.corvanelProbe.matchesAt('/Images/Panorama/Titre.png', null, 0, 0)
-                  .then((share) => share > 0.999))));
+    const { page, log } = await openAtTitleWithPad(browser, url);
     await page.keyboard.press('Enter');
     await waitFor('play to start', 30000, () => playHasStarted(page));
     const start = await waitFor('the ship', 10000, () => findShip(page));
     // The first press shows the pad, and fires.
-    await pad(page, () => window.standInPad.button(0, true));
-    const shots = await waitFor('a pad shown during play to fire', 10000, async () => {
-      const found = await page.evaluate(
-          (r) => window.corvanelProbe.find('/Images/Heros/Heros_Tir_Bleu.png', [255, 0, 255], r, 0.8),
-          { ...Playfield, bottom: start.y });
-      return found.length >= 2 ? found : null;
-    });
+    const shots = await padUntil(page, 'a pad shown during play to fire',
+                                 () => window.standInPad.button(0, true),
+                                 shotsAbove(page, start.y));
     check(shots.length >= 2, `a pad first pressed during play fires: ${shots.length} shots`);
-    await pad(page, () => window.standInPad.button(0, false));
-    await pad(page, () => window.standInPad.axis(1, -1));
-    const moved = await waitFor('its stick to move the ship', 10000, async () => {
-      const ship = await findShip(page);
-      return ship && ship.y < start.y - 20 ? ship : null;
-    });
+    await page.evaluate(() => window.standInPad.button(0, false));
+    const moved = await padUntil(page, 'its stick to move the ship',
+                                 () => window.standInPad.axis(1, -1),
+                                 shipMoved(page, (ship) => ship.y < start.y - 20));
     check(true, `its stick moved the ship from y ${start.y} to y ${moved.y}`);
-    check(log.errors.length === 0, `no errors on the console${log.errors.length ? ':\n  ' +
-          log.errors.join('\n  ') : ''}`);
+    checkConsoleClean(log);
     await page.close();
   }
 }
@@ -325,7 +333,8 @@ async function watchAtRealSpeed(browser, url, seconds, hide) {
                `worst frame ${figures.worstMs.toFixed(1)} ms`;
   console.log(`     ${line} (load average ${os.loadavg().map((l) => l.toFixed(1)).join(' ')})`);
   const sound = await page.evaluate(() => window.corvanelSound);
-  check(sound.effects > 100, `${sound.effects} effects played in ${seconds} s`);
+  // The ship alone fires several times a second.
+  check(sound.effects >= seconds, `${sound.effects} effects played in ${seconds} s`);
   checkNoElementPerEffect(sound);
 
   if (hide) {
@@ -367,8 +376,7 @@ async function watchAtRealSpeed(browser, url, seconds, hide) {
                 () => page.evaluate(() => window.corvanelPage.state === 'ended'));
   const printed = log.lines.find((l) => l.startsWith('real speed:'));
   check(Boolean(printed), `the page printed its figures: ${printed}`);
-  check(log.errors.length === 0, `no errors on the console${log.errors.length ? ':\n  ' +
-        log.errors.join('\n  ') : ''}`);
+  checkConsoleClean(log);
   await page.close();
 }
 
@@ -474,8 +482,7 @@ async function autopilotOnVirtualTime(browser, url) {
           `pixel (${differing} of 307200 differ)`);
   }
   rmSync(shots, { recursive: true, force: true });
-  check(log.errors.length === 0, `no errors on the console${log.errors.length ? ':\n  ' +
-        log.errors.join('\n  ') : ''}`);
+  checkConsoleClean(log);
   await page.close();
 }
 
