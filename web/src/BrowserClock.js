@@ -16,7 +16,7 @@
 
 Module['corvanelClock'] = (function () {
   const MinMarginMs = 2;
-  const MaxMarginMs = 8;
+  const MaxMarginMs = 6;
   // How fast the margin comes back down after a late timer: 1 ms in about
   // 20 frames.
   const MarginEaseMs = 0.05;
