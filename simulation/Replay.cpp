@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "simulation/Replay.h"
 
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "platform/Failure.h"
 
@@ -20,21 +24,53 @@ enum Tag : char {
 
 }  // namespace
 
+bool ReadRegularFile(const std::string& path, std::string* contents) {
+    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    struct stat status = {};
+    bool whole = fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
+    std::string read;
+    char chunk[65536];
+    while (whole) {
+        const ssize_t got = ::read(descriptor, chunk, sizeof chunk);
+        if (got > 0) {
+            read.append(chunk, static_cast<size_t>(got));
+        } else if (got == 0) {
+            break;
+        } else if (errno != EINTR) {
+            whole = false;
+        }
+    }
+    close(descriptor);
+    if (whole) {
+        *contents = std::move(read);
+    }
+    return whole;
+}
+
 bool ReplayLog::Save(const std::string& path) const {
     std::ofstream out(path, std::ios::binary);
     out << Header;
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    // Judged once the last bytes have left the stream's buffer: a full disk
+    // shows only then.
+    out.close();
+    return !out.fail();
 }
 
 bool ReplayLog::Load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string header;
-    if (!std::getline(in, header) || header + "\n" != Header) {
+    std::string file;
+    const size_t header = std::strlen(Header);
+    if (!ReadRegularFile(path, &file) || file.compare(0, header, Header) != 0) {
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // Exactly the recorded bytes, with no room behind them: a read past the
+    // end is a read outside the buffer, which the sanitizer build reports.
+    bytes =
+        std::vector<unsigned char>(file.begin() + static_cast<std::ptrdiff_t>(header), file.end());
     readAt = 0;
     return true;
 }
@@ -48,19 +84,28 @@ void ReplayLog::PutNumber(Uint32 value) {
     bytes.push_back(static_cast<unsigned char>(value));
 }
 
-Uint32 ReplayLog::TakeNumber() {
+// Every byte of a record is read through here, so that a recording cut
+// anywhere stops the replay at the cut.
+unsigned char ReplayLog::TakeByte(const char* record) {
+    if (readAt >= bytes.size()) {
+        StopWithError(1, "replay: the recording ends in the middle of %s", record);
+    }
+    return bytes[readAt++];
+}
+
+Uint32 ReplayLog::TakeNumber(const char* record) {
     Uint32 value = 0;
-    for (int shift = 0; readAt < bytes.size() && shift < 35; shift += 7) {
-        const unsigned char byte = bytes[readAt++];
+    for (int shift = 0; shift < 35; shift += 7) {
+        const unsigned char byte = TakeByte(record);
         value |= static_cast<Uint32>(byte & 0x7F) << shift;
         if (!(byte & 0x80)) {
             return value;
         }
     }
-    StopWithError(1, "replay: the recording ends in the middle of a number");
+    StopWithError(1, "replay: %s in the recording is damaged", record);
 }
 
-void ReplayLog::Expect(char tag, const char* call) {
+char ReplayLog::TakeTag(char tag, const char* call) {
     if (readAt >= bytes.size()) {
         StopWithError(1, "replay: the game asked for %s after the recording ended", call);
     }
@@ -70,7 +115,7 @@ void ReplayLog::Expect(char tag, const char* call) {
         StopWithError(1, "replay: the game asked for %s where the recording holds '%c' (byte %zu)",
                       call, found, readAt - 1);
     }
-    --readAt;
+    return found;
 }
 
 void ReplayLog::PutTicks(Uint32 ticks) {
@@ -80,9 +125,8 @@ void ReplayLog::PutTicks(Uint32 ticks) {
 }
 
 Uint32 ReplayLog::TakeTicks() {
-    Expect(TicksTag, "the clock");
-    ++readAt;
-    lastTicks += TakeNumber();
+    TakeTag(TicksTag, "the clock");
+    lastTicks += TakeNumber("a clock reading");
     return lastTicks;
 }
 
@@ -92,9 +136,8 @@ void ReplayLog::PutDelay(Uint32 ms) {
 }
 
 void ReplayLog::TakeDelay() {
-    Expect(DelayTag, "a delay");
-    ++readAt;
-    TakeNumber();
+    TakeTag(DelayTag, "a delay");
+    TakeNumber("a delay");
 }
 
 // Only what the game looks at in an event is kept: its type, the key and
@@ -115,14 +158,13 @@ void ReplayLog::PutEvent(const SDL_Event* event) {
 }
 
 bool ReplayLog::TakeEvent(SDL_Event* event) {
-    Expect(EventTag, "an event");
-    if (bytes[readAt++] == NoEventTag) {
+    if (TakeTag(EventTag, "an event") == NoEventTag) {
         return false;
     }
     SDL_Event recorded = {};
-    recorded.type = bytes[readAt++];
-    const Uint32 key = TakeNumber();
-    const Uint32 button = TakeNumber();
+    recorded.type = TakeByte("an event");
+    const Uint32 key = TakeNumber("an event");
+    const Uint32 button = TakeNumber("an event");
     if (recorded.type == SDL_KEYDOWN || recorded.type == SDL_KEYUP) {
         recorded.key.type = recorded.type;
         recorded.key.keysym.sym = static_cast<SDLKey>(key);
@@ -153,15 +195,14 @@ void ReplayLog::PutKeys(const Uint8* keys) {
 }
 
 const Uint8* ReplayLog::TakeKeys() {
-    Expect(KeysTag, "the key state");
-    ++readAt;
-    const Uint32 changed = TakeNumber();
+    TakeTag(KeysTag, "the key state");
+    const Uint32 changed = TakeNumber("a key state");
     for (Uint32 i = 0; i < changed; ++i) {
-        const Uint32 key = TakeNumber();
-        if (key >= SDLK_LAST || readAt >= bytes.size()) {
+        const Uint32 key = TakeNumber("a key state");
+        if (key >= SDLK_LAST) {
             StopWithError(1, "replay: a key state in the recording is damaged");
         }
-        lastKeys[key] = bytes[readAt++];
+        lastKeys[key] = TakeByte("a key state");
     }
     return lastKeys;
 }
@@ -177,12 +218,8 @@ void ReplayLog::PutJoystick(const JoystickState& state) {
 }
 
 void ReplayLog::TakeJoystick(JoystickState* state) {
-    Expect(StickTag, "the stick");
-    ++readAt;
-    if (readAt >= bytes.size()) {
-        StopWithError(1, "replay: the recording ends in the middle of a stick state");
-    }
-    const unsigned char packed = bytes[readAt++];
+    TakeTag(StickTag, "the stick");
+    const unsigned char packed = TakeByte("a stick state");
     state->up = packed & 1;
     state->down = (packed >> 1) & 1;
     state->left = (packed >> 2) & 1;

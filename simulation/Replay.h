@@ -10,6 +10,11 @@
 #include "app/Joystick.h"
 #include "simulation/DrivenPlatform.h"
 
+// Reads the whole of a file the simulator is given (a recording, a script),
+// opened once without waiting and read only if it is a regular file: a
+// folder, a device or a FIFO gives false, as a file that cannot be read.
+bool ReadRegularFile(const std::string& path, std::string* contents);
+
 // Everything that crossed the platform seam during a run, in order: every
 // clock reading, delay, event poll, key state and stick state. Replaying it
 // gives the game exactly the same inputs, so the run repeats exactly.
@@ -42,8 +47,11 @@ public:
 
 private:
     void PutNumber(Uint32 value);
-    Uint32 TakeNumber();
-    void Expect(char tag, const char* call);
+    // What a cut or damaged recording stops with names the record read.
+    unsigned char TakeByte(const char* record);
+    Uint32 TakeNumber(const char* record);
+    // The next record's tag, when it is the one the game asks for.
+    char TakeTag(char tag, const char* call);
 
     std::vector<unsigned char> bytes;
     size_t readAt = 0;

@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -138,8 +139,11 @@ SimResult Simulation::Run() {
     }
     Trace::SetSink(nullptr);
     result.virtualMs = lastTicks;
-    if (!options.recordPath.empty() && !log.Save(options.recordPath)) {
-        std::fprintf(stderr, "simulator: cannot write %s\n", options.recordPath.c_str());
+    if (!options.recordPath.empty()) {
+        errno = 0;
+        if (!log.Save(options.recordPath)) {
+            NoteUnwritten(options.recordPath);
+        }
     }
     Platform::SetBackend(nullptr);
     result.wallSeconds = WallSeconds() - start;
@@ -241,10 +245,26 @@ void Simulation::TakeScreenshots(int shotFrame, const std::string& screen, SDL_S
     for (const ScreenshotRequest& request : options.screenshots) {
         const bool wanted = screen.empty() ? request.frame == shotFrame && request.screen.empty()
                                            : request.screen == screen;
-        if (wanted && !SaveScreenshot(display, request.path, options.screenshotShrink)) {
-            std::fprintf(stderr, "simulator: cannot write %s\n", request.path.c_str());
+        if (wanted) {
+            errno = 0;
+            if (!SaveScreenshot(display, request.path, options.screenshotShrink)) {
+                NoteUnwritten(request.path);
+            }
         }
     }
+}
+
+// Said at once, with the system's reason when there is one, and counted
+// against the run: a run whose files are missing has not done its work.
+void Simulation::NoteUnwritten(const std::string& path) {
+    const int reason = errno;
+    if (reason != 0) {
+        std::fprintf(stderr, "simulator: cannot write %s: %s\n", path.c_str(),
+                     std::strerror(reason));
+    } else {
+        std::fprintf(stderr, "simulator: cannot write %s\n", path.c_str());
+    }
+    result.unwritten.push_back(path);
 }
 
 void Simulation::Line(const char* text) {

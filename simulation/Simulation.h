@@ -88,6 +88,8 @@ struct SimResult {
     std::vector<std::string> trace;
     std::vector<FrameTiming> frameTimes;
     long peakMemoryKiB = 0;
+    // The recording and screenshots asked for that could not be written.
+    std::vector<std::string> unwritten;
 };
 
 // Runs the real Game on virtual time with the dummy video and audio
@@ -109,6 +111,7 @@ private:
 
     void PrepareFrame(int frame, const PlayView* view);
     void TakeScreenshots(int frame, const std::string& screen, SDL_Surface* display);
+    void NoteUnwritten(const std::string& path);
     void RunTitleScreen(SDL_Surface* display);
 
     void ChoosePlatform();

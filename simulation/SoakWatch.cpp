@@ -9,13 +9,11 @@
 
 namespace {
 
-// Memory may still settle in the first minutes (allocator pools, the
-// mixer); after them it must stay within this much of where it was.
-constexpr size_t SettlingMinutes = 5;
+// Once memory has settled (allocator pools, the mixer), it must stay within
+// this much of where it was.
 constexpr long MemorySlackKiB = 1024;
 // The frame work of the last minutes against that of the first ones after
 // settling: a loose bound, since the wall clock of a shared machine wobbles.
-constexpr size_t ComparedMinutes = 5;
 constexpr double DriftFactor = 1.5;
 
 double MedianOf(const std::vector<SoakMinute>& minutes, size_t from, size_t count) {
@@ -65,7 +63,7 @@ bool SoakWatch::Report(std::FILE* out, int shotCapacity) const {
                          m.medianFrameMs);
         }
     }
-    if (minutes.size() <= SettlingMinutes + ComparedMinutes) {
+    if (minutes.size() < static_cast<size_t>(MinimumMinutes)) {
         std::fprintf(out, "too short to judge: %zu minutes\n", minutes.size());
         return false;
     }
@@ -82,7 +80,7 @@ bool SoakWatch::Report(std::FILE* out, int shotCapacity) const {
     const bool noDrift = late <= early * DriftFactor;
     std::fprintf(out, "live shots: at most %d of %d slots: %s\n", mostShots, shotCapacity,
                  shotsBounded ? "bounded" : "OVER");
-    std::fprintf(out, "memory: %ld KiB after minute %zu, %ld KiB at the end (%+ld): %s\n", settled,
+    std::fprintf(out, "memory: %ld KiB after minute %d, %ld KiB at the end (%+ld): %s\n", settled,
                  SettlingMinutes, last, last - settled, memoryFlat ? "flat" : "GROWING");
     std::fprintf(out, "frame work: median %.3f ms early, %.3f ms late: %s\n", early, late,
                  noDrift ? "no drift" : "DRIFTING");

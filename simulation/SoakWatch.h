@@ -16,6 +16,13 @@ struct SoakMinute {
 
 class SoakWatch {
 public:
+    // Memory may still settle in the first minutes; the frame work of the
+    // last minutes is compared with that of the first ones after settling,
+    // so a fight of fewer minutes than the minimum cannot be judged.
+    static constexpr int SettlingMinutes = 5;
+    static constexpr int ComparedMinutes = 5;
+    static constexpr int MinimumMinutes = SettlingMinutes + ComparedMinutes + 1;
+
     // One frame of the fight: shots alive now and the frame's work.
     void Frame(int shotsAlive, double workMs);
     // Closes the current minute.

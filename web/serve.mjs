@@ -12,6 +12,12 @@ const option = (name, fallback) => {
 const dir = option('--dir', 'build-web/site');
 const port = Number(option('--port', '8640'));
 
-const server = await createServer(dir, port);
+let server;
+try {
+  server = await createServer(dir, port);
+} catch (error) {
+  console.error(`cannot serve on 127.0.0.1:${port}: ${error.message}`);
+  process.exit(1);
+}
 console.log(`Corvanel in the browser: open http://127.0.0.1:${server.address().port}/`);
 console.log('(Ctrl-C stops the server)');

@@ -23,18 +23,39 @@ constexpr int FramesBeforeTheFinalBoss = 18000;
 // may still be finishing; only Xantum fires in its fight.
 constexpr int ShotCapacity = 60 + Boss::ShotSlotCount;
 
+// The longest fight whose frame count still fits the simulator's numbers,
+// rounded down: about a week of play.
+constexpr int MostMinutes = 10000;
+
+const char Usage[] =
+    "usage: corvanel-soak [--minutes N]\n"
+    "  holds the final boss fight for N minutes of play on virtual time (60 by\n"
+    "  default) and judges live shots, memory and frame work minute by minute;\n"
+    "  N is at least %d, since the judgement compares the first minutes after\n"
+    "  memory settles with the last ones, and at most %d.\n";
+
+// A fight too short to judge is refused before it is played: its verdict
+// is known at once, and minutes of wall time would only end in it.
 int MinutesFrom(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::printf(Usage, SoakWatch::MinimumMinutes, MostMinutes);
+        std::exit(0);
+    }
+    if (argc == 1) {
+        return 60;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--minutes") == 0) {
-        const int minutes = std::atoi(argv[2]);
-        if (minutes > 0) {
-            return minutes;
+        char* end = nullptr;
+        const long minutes = std::strtol(argv[2], &end, 10);
+        if (*argv[2] != '\0' && *end == '\0' && minutes >= SoakWatch::MinimumMinutes &&
+            minutes <= MostMinutes) {
+            return static_cast<int>(minutes);
         }
+        std::fprintf(stderr, "corvanel-soak: not a number of minutes from %d to %d: %s\n",
+                     SoakWatch::MinimumMinutes, MostMinutes, argv[2]);
     }
-    if (argc != 1) {
-        std::fprintf(stderr, "usage: corvanel-soak [--minutes N]   (60 by default)\n");
-        std::exit(2);
-    }
-    return 60;
+    std::fprintf(stderr, Usage, SoakWatch::MinimumMinutes, MostMinutes);
+    std::exit(2);
 }
 
 }  // namespace

@@ -4,11 +4,11 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 
 #include "simulation/Pilots.h"
+#include "simulation/Replay.h"
 #include "simulation/Report.h"
 #include "simulation/Simulation.h"
 
@@ -33,7 +33,9 @@ const char Usage[] =
     "                          pilot fly, or fly yourself without --pilot)\n"
     "  --record FILE           record every clock reading, event and key state\n"
     "  --replay FILE           replay a recording headless; the run repeats\n"
-    "Keys: G UP DOWN LEFT RIGHT ESCAPE RETURN SPACE or a letter.\n";
+    "Keys: G UP DOWN LEFT RIGHT ESCAPE RETURN SPACE or a letter.\n"
+    "Exit status: 0; 1 when a recording or a screenshot could not be written\n"
+    "or the run had to stop; 2 for a command line or script it cannot use.\n";
 
 [[noreturn]] void Fail(const std::string& message) {
     std::fprintf(stderr, "corvanel-sim: %s\n%s", message.c_str(), Usage);
@@ -93,11 +95,14 @@ std::pair<std::string, std::string> Split(const std::string& text) {
     return {text.substr(0, colon), text.substr(colon + 1)};
 }
 
+// Only a regular file: a folder or a device would read as an empty script
+// (or one that never ends), a FIFO would wait for a writer.
 void ReadScript(const std::string& path, SimOptions& options) {
-    std::ifstream in(path);
-    if (!in) {
+    std::string script;
+    if (!ReadRegularFile(path, &script)) {
         Fail("cannot read script " + path);
     }
+    std::istringstream in(script);
     std::string line;
     while (std::getline(in, line)) {
         std::istringstream words(line);
@@ -168,5 +173,6 @@ int main(int argc, char** argv) {
     } else {
         PrintSummary(stdout, result);
     }
-    return 0;
+    // Each file that could not be written has been named on standard error.
+    return result.unwritten.empty() ? 0 : 1;
 }
