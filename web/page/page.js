@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The page around the game: scales the 640 x 480 canvas to the window with
 // crisp pixels, keeps the keyboard on the canvas, offers full screen, says
-// when the game has quit, and passes "?autopilot=virtual" or
-// "?autopilot=watch" on to the program.
+// when the game waits for a hidden tab, asks for a key or a click when the
+// browser refuses sound, says when the game has quit, and passes
+// "?autopilot=virtual" or "?autopilot=watch" on to the program.
 'use strict';
 
 (function () {
@@ -31,14 +32,32 @@
   document.addEventListener('fullscreenchange', fit);
   fit();
 
-  // The game reads the keys the canvas receives; the arrows and space must
-  // not scroll the page while it has them.
-  canvas.addEventListener('keydown', (event) => {
-    if (event.key.startsWith('Arrow') || event.key === ' ') {
+  // The game reads the keys the canvas receives, so the canvas keeps the
+  // keyboard wherever the page is clicked, except on the page's own
+  // buttons and fields. The browser's SDL cancels every key's own action;
+  // Tab (to reach the page's buttons), the function keys and the browser's
+  // shortcuts never reach it, and keep theirs.
+  const interactive = 'button, input, select, textarea, a[href], [contenteditable]';
+  document.addEventListener('mousedown', (event) => {
+    if (!(event.target instanceof Element) || !event.target.closest(interactive)) {
       event.preventDefault();
+      canvas.focus();
     }
   });
-  canvas.addEventListener('mousedown', () => canvas.focus());
+  window.addEventListener('focus', () => {
+    if (!document.activeElement || document.activeElement === document.body) {
+      canvas.focus();
+    }
+  });
+  const pageKey = (event) => event.key === 'Tab' || /^F\d+$/.test(event.key) ||
+                             event.ctrlKey || event.metaKey || event.altKey;
+  for (const type of ['keydown', 'keyup']) {
+    window.addEventListener(type, (event) => {
+      if (pageKey(event)) {
+        event.stopPropagation();
+      }
+    }, true);
+  }
   window.addEventListener('load', () => canvas.focus());
 
   document.getElementById('fullscreen').addEventListener('click', () => {
@@ -52,37 +71,37 @@
     window.location.reload();
   });
 
-  // A run on virtual time goes many times faster than its sounds could:
-  // it stays silent.
-  if (autopilot === 'virtual') {
-    HTMLMediaElement.prototype.play = function () {
-      return Promise.resolve();
-    };
-  } else {
-    // Browsers play sound only after a key press or a click on the page;
-    // RETURN on the title screen is one, a gamepad button or the watched
-    // autopilot is not. Until then a refused sound is only noted, and the
-    // page asks for a key or a click; the game asks for its music again
-    // every frame while none plays, so the music comes with the gesture.
-    const play = HTMLMediaElement.prototype.play;
-    const askForSound = 'Press a key or click for sound';
-    HTMLMediaElement.prototype.play = function (...args) {
-      const result = play.apply(this, args);
-      if (result && result.then) {
-        result.then(() => {
-          if (status.textContent === askForSound) {
-            status.textContent = readyText();
-          }
-        }, (error) => {
-          if (error && error.name === 'NotAllowedError') {
-            status.textContent = askForSound;
-          } else {
-            console.warn('sound: ' + error);
-          }
-        });
-      }
-      return result;
-    };
+  // The bar's own text, kept while a hidden tab's notice stands in for it.
+  let barText = status.textContent;
+  const pausedText = 'Paused while the tab is hidden';
+  function say(text) {
+    barText = text;
+    if (status.textContent !== pausedText && status.textContent !== text) {
+      status.textContent = text;
+    }
+  }
+  // The game's clock stands still while the tab is hidden, and the game
+  // waits for it.
+  document.addEventListener('visibilitychange', () => {
+    if (document.hidden && window.corvanelPage.state === 'running') {
+      status.textContent = pausedText;
+    } else {
+      status.textContent = barText;
+    }
+  });
+
+  // Browsers play sound only after a key press or a click on the page;
+  // RETURN on the title screen is one, a gamepad button or the watched
+  // autopilot is not. Until then the page asks for a key or a click; the
+  // game asks for its music again every frame while none plays, so the
+  // music comes with the gesture.
+  const askForSound = 'Press a key or click for sound';
+  function soundState(state) {
+    if (state === 'refused') {
+      say(askForSound);
+    } else if (barText === askForSound) {
+      say(readyText());
+    }
   }
 
   // "?autopilot=virtual&frames=100,2000" also keeps the pictures of those
@@ -112,9 +131,8 @@
     // The browser SDL's own notices begin with "WARNING:"; everything else
     // on standard error is the game's, and an error.
     printErr: (text) => (text.startsWith('WARNING:') ? console.warn(text) : console.error(text)),
-    setStatus: (text) => {
-      status.textContent = text || readyText();
-    },
+    setStatus: (text) => say(text || readyText()),
+    onSoundState: soundState,
     onRuntimeInitialized: () => {
       window.corvanelPage.state = 'running';
       canvas.focus();
@@ -125,7 +143,7 @@
       endedText.textContent = code === 0
         ? 'The game has quit.'
         : 'The game stopped (status ' + code + '): see the console.';
-      status.textContent = 'Ended';
+      say('Ended');
       ended.hidden = false;
       document.getElementById('again').focus();
     },

@@ -5,7 +5,6 @@
 // of the key colour gets alpha 0, so blits leave it out as SDL's key would.
 // The game sets its keys at load time only, so no frame pays for this.
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <emscripten.h>
 
 namespace {
@@ -44,43 +43,19 @@ int SDL_SetColorKey(SDL_Surface* surface, int flag, Uint32 key) {
     return 0;
 }
 
+// The display is the page's canvas, which notes the blits drawn on it and
+// paints them only when the browser next shows it, between two tasks: at
+// real speed, just when a frame's wait should end. Reading a pixel back
+// paints them now, so a frame's drawing is done when the frame is shown,
+// as on the desktop, and its wait wakes on time.
+int SDL_Flip(SDL_Surface*) {
+    EM_ASM({ Module.canvas.getContext("2d").getImageData(0, 0, 1, 1); });
+    return 0;
+}
+
 // A display-format copy keeps the alpha, and with it the transparency above.
 SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface) {
     return SDL_DisplayFormatAlpha(surface);
 }
 
-// The browser's mixer is never "open" in a way that needs closing: its
-// sounds are the page's own audio elements.
-int Mix_QuerySpec(int* frequency, Uint16* format, int* channels) {
-    if (frequency) {
-        *frequency = 0;
-    }
-    if (format) {
-        *format = 0;
-    }
-    if (channels) {
-        *channels = 0;
-    }
-    return 0;
-}
-
 }  // extern "C"
-
-#undef Mix_PlayMusic
-
-int BrowserPlayMusic(Mix_Music* music, int loops) {
-    if (!music) {
-        return -1;
-    }
-    // A track is one audio element of the page, loaded once for every
-    // play-through; one halted by ESC would go on from where it stopped.
-    EM_ASM(
-        {
-            var track = SDL.audios[$0];
-            if (track && track.audio) {
-                track.audio.currentTime = 0;
-            }
-        },
-        music);
-    return Mix_PlayMusic(music, loops);
-}

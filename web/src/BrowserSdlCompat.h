@@ -45,9 +45,3 @@ int BrowserStreamRead(SDL_RWops* stream, void* into, int size, int count);
 long BrowserStreamSeek(SDL_RWops* stream, long offset, int whence);
 // Closes the file and frees the browser's stream.
 int BrowserStreamClose(SDL_RWops* stream);
-
-// Music. SDL_mixer refuses a null track; the browser's Mix_PlayMusic would
-// stop the program on one (a music file that could not be read).
-#include <SDL_mixer.h>
-#define Mix_PlayMusic(music, loops) BrowserPlayMusic((music), (loops))
-int BrowserPlayMusic(Mix_Music* music, int loops);

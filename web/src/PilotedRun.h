@@ -11,12 +11,15 @@
 #include "platform/Trace.h"
 #include "simulation/DrivenPlatform.h"
 #include "simulation/Simulation.h"
+#include "web/src/FrameGaps.h"
 
 // One play-through flown by the autopilot in the page. On virtual time the
 // clock moves only when the game waits, so the run is the one the desktop
 // simulator makes, frame for frame, as fast as the tab allows; it prints
 // the same event trace, the outcome and the frame-work benchmark to the
-// console. At real speed it is there to be watched.
+// console. At real speed it is there to be watched, and it times how evenly
+// its frames follow one another; the page shows its progress as
+// window.corvanelPlay.
 class PilotedRun : private PlayObserver, private TraceSink {
 public:
     enum class Clock { Virtual, Real };
@@ -38,6 +41,8 @@ private:
     void Line(const char* text) override;
 
     void Steer(const PlayView& view);
+    // The frame, lives, enemies in play and real-speed figures, for the page.
+    void Publish(const PlayView& view);
 
     Clock clock;
     std::vector<int> keptFrames;
@@ -51,4 +56,6 @@ private:
     std::string bossPhase;
     double frameStartMs = 0;
     double setupStartMs = 0;
+    FrameGaps gaps;
+    double lastFrameAt = 0;
 };

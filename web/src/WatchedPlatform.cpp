@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "web/src/WatchedPlatform.h"
 
+#include "web/src/BrowserClock.h"
 #include "web/src/BrowserKeys.h"
 
 Uint32 WatchedPlatform::GetTicks() {
-    return SDL_GetTicks();
+    return BrowserClock::Ticks();
 }
 
 void WatchedPlatform::Delay(Uint32 ms) {
-    SDL_Delay(ms);
+    BrowserClock::Delay(ms);
     DelayPassed(ms);
 }
 

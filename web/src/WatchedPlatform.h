@@ -3,9 +3,9 @@
 
 #include "simulation/DrivenPlatform.h"
 
-// The browser's real clock and delays, with the keys a pilot holds instead
-// of the keyboard's: the autopilot flies at real speed for a person to
-// watch. Events the driver queues come first, then the browser's own, so
+// The browser's clock and delays (BrowserClock.h), with the keys a pilot
+// holds instead of the keyboard's: the autopilot flies at real speed for a
+// person to watch. Events the driver queues come first, then the browser's own, so
 // ESC at the keyboard still ends the play-through.
 class WatchedPlatform : public DrivenPlatform {
 public:

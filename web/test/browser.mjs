@@ -35,8 +35,84 @@ export async function launchChromium() {
   return { browser, close };
 }
 
-// Opens the page and records every console message and page error.
-export async function openPage(browser, url) {
+// A stand-in gamepad, put in the page before it loads. Like Chromium's, it
+// shows itself to the page only once one of its buttons is pressed; the
+// test presses and moves it through window.standInPad.
+function installStandInPad() {
+  const buttons = Array.from({ length: 16 }, () => ({ pressed: false, touched: false, value: 0 }));
+  const pad = { id: 'Stand-in pad', index: 0, connected: true, mapping: 'standard',
+                axes: [0, 0, 0, 0], buttons, timestamp: 0 };
+  let shown = false;
+  Object.defineProperty(navigator, 'getGamepads', {
+    configurable: true,
+    value: () => [shown ? pad : null, null, null, null],
+  });
+  window.standInPad = {
+    button(index, down) {
+      Object.assign(buttons[index], { pressed: down, touched: down, value: down ? 1 : 0 });
+      pad.timestamp = performance.now();
+      if (down && !shown) {
+        shown = true;
+        const connected = new Event('gamepadconnected');
+        connected.gamepad = pad;
+        window.dispatchEvent(connected);
+      }
+    },
+    axis(index, value) {
+      pad.axes[index] = value;
+      pad.timestamp = performance.now();
+    },
+  };
+}
+
+// Counts what the page does with sound: effects started (Web Audio source
+// nodes), music started and refused (audio elements), and every audio or
+// video element made, however it is made.
+function countSound() {
+  const sound = { effects: 0, music: 0, refused: 0, elements: 0, sources: [] };
+  window.corvanelSound = sound;
+  const made = () => { sound.elements += 1; };
+  const createElement = Document.prototype.createElement;
+  Document.prototype.createElement = function (name, ...rest) {
+    if (/^(audio|video)$/i.test(String(name))) {
+      made();
+    }
+    return createElement.call(this, name, ...rest);
+  };
+  const RealAudio = window.Audio;
+  window.Audio = function (...args) {
+    made();
+    return new RealAudio(...args);
+  };
+  window.Audio.prototype = RealAudio.prototype;
+  const cloneNode = Node.prototype.cloneNode;
+  Node.prototype.cloneNode = function (...args) {
+    if (this instanceof HTMLMediaElement) {
+      made();
+    }
+    return cloneNode.apply(this, args);
+  };
+  const start = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function (...args) {
+    sound.effects += 1;
+    return start.apply(this, args);
+  };
+  const play = HTMLMediaElement.prototype.play;
+  HTMLMediaElement.prototype.play = function (...args) {
+    const result = play.apply(this, args);
+    if (!sound.sources.includes(this.src)) {
+      sound.sources.push(this.src);
+    }
+    if (result && result.then) {
+      result.then(() => { sound.music += 1; }, () => { sound.refused += 1; });
+    }
+    return result;
+  };
+}
+
+// Opens the page and records every console message and page error; with
+// { pad: true } the page has a stand-in gamepad (installStandInPad).
+export async function openPage(browser, url, { pad = false } = {}) {
   const page = await browser.newPage();
   await page.setViewport({ width: 800, height: 600 });
   const log = { lines: [], errors: [] };
@@ -59,23 +135,10 @@ export async function openPage(browser, url) {
       log.errors.push(`request failed: ${request.url()} (${failure ? failure.errorText : '?'})`);
     }
   });
-  // Counts the sounds the page starts and those the browser refuses.
-  await page.evaluateOnNewDocument(() => {
-    window.corvanelSound = { started: 0, refused: 0, sources: [] };
-    const play = HTMLMediaElement.prototype.play;
-    HTMLMediaElement.prototype.play = function (...args) {
-      const result = play.apply(this, args);
-      const sound = window.corvanelSound;
-      if (!sound.sources.includes(this.src)) {
-        sound.sources.push(this.src);
-      }
-      if (result && result.then) {
-        result.then(() => { window.corvanelSound.started += 1; },
-                    () => { window.corvanelSound.refused += 1; });
-      }
-      return result;
-    };
-  });
+  await page.evaluateOnNewDocument(countSound);
+  if (pad) {
+    await page.evaluateOnNewDocument(installStandInPad);
+  }
   await page.goto(url, { waitUntil: 'load' });
   return { page, log };
 }
