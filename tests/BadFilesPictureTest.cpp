@@ -233,11 +233,11 @@ TEST(BadFiles, EachPictureBoundHoldsAtItsEdge) {
     const struct {
         Uint32 width, height;
         bool fits;
-    } sizes[] = {{1, 1, true},          {0, 1, false},         {1, 0, false},
-                 {16383, 1, true},      {16384, 1, false},     {1, 16383, true},
-                 {1, 16384, false},     {4096, 4096, true},    {4097, 4096, false},
-                 {4096, 4097, false},   {16383, 1024, true},   {16383, 1025, false},
-                 {1024, 16383, true},   {1025, 16383, false}};
+    } sizes[] = {{1, 1, true},        {0, 1, false},       {1, 0, false},
+                 {16383, 1, true},    {16384, 1, false},   {1, 16383, true},
+                 {1, 16384, false},   {4096, 4096, true},  {4097, 4096, false},
+                 {4096, 4097, false}, {16383, 1024, true}, {16383, 1025, false},
+                 {1024, 16383, true}, {1025, 16383, false}};
     for (const auto& size : sizes) {
         for (bool bottomUp : {true, false}) {
             const Sint32 height = static_cast<Sint32>(size.height) * (bottomUp ? 1 : -1);

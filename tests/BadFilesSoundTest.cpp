@@ -299,10 +299,10 @@ TEST(BadFiles, EachSoundBoundHoldsAtItsEdge) {
     const struct {
         Uint32 rate, bytes;
         bool plays;
-    } sounds[] = {{3999, 400, false},          {4000, 400, true},
-                  {192000, 400, true},         {192001, 400, false},
-                  {44100, Limit / 4, true},    {44100, Limit / 4 + 1, false},
-                  {22050, Limit / 8, true},    {22050, Limit / 8 + 1, false}};
+    } sounds[] = {{3999, 400, false},       {4000, 400, true},
+                  {192000, 400, true},      {192001, 400, false},
+                  {44100, Limit / 4, true}, {44100, Limit / 4 + 1, false},
+                  {22050, Limit / 8, true}, {22050, Limit / 8 + 1, false}};
     for (const auto& sound : sounds) {
         tree.Write("Sound/Shot1.wav", WavOfSilence(sound.rate, sound.bytes, sound.bytes));
         EXPECT_EQ(LoadSound(wav.c_str()) != nullptr, sound.plays)
