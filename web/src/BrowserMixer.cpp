@@ -141,6 +141,15 @@ Mix_Music* Mix_LoadMUS(const char* path) {
     return track < 0 ? nullptr : new Mix_Music{track};
 }
 
+// The game's loader hands over a stream that names the preloaded file it
+// checked; like SDL_mixer 1.2's, this leaves the stream to the caller.
+Mix_Music* Mix_LoadMUS_RW(SDL_RWops* stream) {
+    char* name = StreamFileName(stream);
+    Mix_Music* music = name[0] ? Mix_LoadMUS(name) : nullptr;
+    std::free(name);
+    return music;
+}
+
 void Mix_FreeMusic(Mix_Music* music) {
     // The track's element stays with the page, for the next play-through.
     delete music;
