@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "simulation/Replay.h"
 
-#include <errno.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstring>
 #include <fstream>
+#include <memory>
 
 #include "platform/Failure.h"
+#include "platform/GameFile.h"
 
 namespace {
 
@@ -25,29 +22,14 @@ enum Tag : char {
 }  // namespace
 
 bool ReadRegularFile(const std::string& path, std::string* contents) {
-    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
+    // Through the game's own door: opened once without waiting, a regular
+    // file only, read through the descriptor it was checked on.
+    const std::unique_ptr<GameFile> file = GameFile::Open(path.c_str());
+    if (!file) {
         return false;
     }
-    struct stat status = {};
-    bool whole = fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
-    std::string read;
-    char chunk[65536];
-    while (whole) {
-        const ssize_t got = ::read(descriptor, chunk, sizeof chunk);
-        if (got > 0) {
-            read.append(chunk, static_cast<size_t>(got));
-        } else if (got == 0) {
-            break;
-        } else if (errno != EINTR) {
-            whole = false;
-        }
-    }
-    close(descriptor);
-    if (whole) {
-        *contents = std::move(read);
-    }
-    return whole;
+    contents->assign(reinterpret_cast<const char*>(file->Bytes()), file->Size());
+    return true;
 }
 
 bool ReplayLog::Save(const std::string& path) const {

@@ -95,12 +95,12 @@ Mix_Chunk* Mix_LoadWAV_RW(SDL_RWops* stream, int freeStream) {
     char* name = StreamFileName(stream);
     int sound = name[0] ? KnownSound(name) : -1;
     if (sound < 0) {
-        SDL_AudioSpec spec;
+        SDL_AudioSpec audio;
         Uint8* samples = nullptr;
         Uint32 length = 0;
-        if (SDL_LoadWAV_RW(stream, 0, &spec, &samples, &length)) {
-            sound = MakeSound(name, samples, length, spec.channels, spec.freq,
-                              spec.format == AUDIO_U8 ? 8 : 16);
+        if (SDL_LoadWAV_RW(stream, 0, &audio, &samples, &length)) {
+            sound = MakeSound(name, samples, length, audio.channels, audio.freq,
+                              audio.format == AUDIO_U8 ? 8 : 16);
             SDL_FreeWAV(samples);
         }
     }
